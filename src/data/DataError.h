@@ -1,0 +1,23 @@
+#pragma once
+// A data or state file that cannot be used; what() is a Japanese message naming the file.
+#include <stdexcept>
+#include <string>
+
+namespace velkaro {
+
+class DataError : public std::runtime_error {
+ public:
+  DataError(std::string file, const std::string& message) : std::runtime_error(message), file_(std::move(file)) {}
+  const std::string& file() const { return file_; }
+
+  static DataError missing(const std::string& file);
+  static DataError unreadable(const std::string& file);
+  static DataError unwritable(const std::string& file);
+  static DataError malformed(const std::string& file, const std::string& where);
+  static DataError encoding(const std::string& file, const std::string& detail);
+
+ private:
+  std::string file_;
+};
+
+}  // namespace velkaro

@@ -1,0 +1,31 @@
+#pragma once
+// The one random generator of the game: uniform reals in [0, 1), with an optional fixed seed.
+#include <cstdint>
+#include <random>
+
+namespace velkaro {
+
+class Random {
+ public:
+  Random();
+
+  // Fixes the seed; from now on reseedFromClock() does nothing, so a whole game replays identically.
+  void fixSeed(std::uint64_t seed);
+  bool seedFixed() const { return fixed_; }
+
+  // The game re-seeds from the clock before many draws; ignored once a seed is fixed.
+  void reseedFromClock();
+
+  // A uniform real in [0, 1).
+  double rnd();
+  // d(n) = Int(rnd * n): an integer 0..n-1.
+  int d(int n);
+  // The standard roll d(6) + d(6) + 2 (2..12).
+  int roll();
+
+ private:
+  std::mt19937_64 engine_;
+  bool fixed_ = false;
+};
+
+}  // namespace velkaro

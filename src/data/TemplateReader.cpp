@@ -1,0 +1,60 @@
+#include "data/TemplateReader.h"
+
+#include <vector>
+
+#include "data/ItemReader.h"
+#include "data/TextFile.h"
+
+namespace velkaro {
+namespace {
+
+// Walks the wanted section and reports each piece; sections from 100 up are never reached.
+template <typename Sink, typename NewPage>
+void walkSection(const std::vector<std::string>& lines, int number, const std::string& param1,
+                 const std::string& param2, Sink sink, NewPage newPage) {
+  std::size_t i = 0;
+  for (; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (!ItemReader::isHeader(line)) continue;
+    const int id = ItemReader::headerId(line);
+    if (id >= 100) return;
+    if (id == number) break;
+  }
+  if (i >= lines.size()) return;
+  for (++i; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (!line.empty() && line[0] == '.') {
+      sink(kCrLf);
+      if (line.size() >= 2 && line[1] == '.') return;
+    } else if (!line.empty() && line[0] == '+') {
+      sink(param1);
+    } else if (!line.empty() && line[0] == '*') {
+      sink(param2);
+    } else if (!line.empty() && line[0] == '/') {
+      newPage();
+    } else {
+      sink(line);
+    }
+  }
+}
+
+}  // namespace
+
+void TemplateReader::appendSection(const GameDir& dir, const std::string& file, int number, const std::string& param1,
+                                   const std::string& param2, PageTable& pages) {
+  const auto lines = TextFile::readLines(dir, file);
+  walkSection(
+      lines, number, param1, param2, [&](const std::string& text) { pages.append(text); },
+      [&] { pages.nextPage(); });
+}
+
+std::string TemplateReader::singleText(const GameDir& dir, const std::string& file, int number,
+                                       const std::string& param1, const std::string& param2) {
+  const auto lines = TextFile::readLines(dir, file);
+  std::string text;
+  walkSection(
+      lines, number, param1, param2, [&](const std::string& piece) { text += piece; }, [&] { text.clear(); });
+  return text;
+}
+
+}  // namespace velkaro

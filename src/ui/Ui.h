@@ -1,0 +1,36 @@
+#pragma once
+// The one port between the screens and the outside world: message boxes, showing and
+// closing screens, timers, and ending the program.
+#include <memory>
+#include <string>
+
+namespace velkaro {
+
+class Screen;
+
+enum class MsgStyle { OkOnly, OkCancel, YesNo };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+inline constexpr const char* kGameTitle = "Velkaro・Ostrel";
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  virtual MsgResult msgBox(const std::string& prompt, MsgStyle style, const std::string& title = kGameTitle) = 0;
+
+  // Shows the screen and returns when it has been closed.
+  virtual void showModal(Screen& screen) = 0;
+  // Shows the screen and returns at once; the Ui owns it until it closes.
+  virtual void showModeless(std::unique_ptr<Screen> screen) = 0;
+  // The screen asks to be closed (its opener's showModal returns).
+  virtual void close(Screen& screen) = 0;
+  // The screen's timers changed (interval or enabled).
+  virtual void timersChanged(Screen& screen) = 0;
+  // The screen's state changed outside one of its own events; redraw it.
+  virtual void refresh(Screen& screen) = 0;
+  // Ends the program at once. Does not return.
+  [[noreturn]] virtual void endProgram() = 0;
+};
+
+}  // namespace velkaro

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "data/AtomicFile.h"
+#include "data/Codec.h"
+#include "data/DataError.h"
+#include "data/GameDir.h"
+#include "data/TextFile.h"
+#include "support/TempGameDir.h"
+
+using namespace velkaro;
+using velkaro::test::TempGameDir;
+
+TEST(Codec, FullWidthTextRoundTripsThroughCp932) {
+  const std::string text = "曹操（孟徳）、ホウ統。１２３ｱｲｳ";
+  auto bytes = Codec::toCp932(text);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_NE(*bytes, text);
+  EXPECT_EQ(Codec::toUtf8(*bytes).value(), text);
+}
+
+TEST(Codec, RefusesCharactersCp932CannotHold) {
+  std::string offending;
+  EXPECT_FALSE(Codec::toCp932("劉備と龐統", &offending).has_value());
+  EXPECT_EQ(offending, "龐");
+  EXPECT_EQ(Codec::firstUnencodable("勝利😀"), "😀");
+  EXPECT_EQ(Codec::firstUnencodable("勝利"), "");
+  EXPECT_FALSE(Codec::toUtf8(std::string("\x81", 1)).has_value());
+}
+
+TEST(TextFile, WritesCp932WithCrLfAndRefusesUnencodableText) {
+  TempGameDir game;
+  TextFile::write(game.dir(), "\\ini\\a.ini", TextFile::joinLines({"劉備", "関羽"}));
+  EXPECT_EQ(game.readBytes("ini/a.ini"), *Codec::toCp932("劉備\r\n関羽\r\n"));
+  EXPECT_EQ(TextFile::readLines(game.dir(), "\\ini\\a.ini"), (std::vector<std::string>{"劉備", "関羽"}));
+
+  EXPECT_THROW(TextFile::write(game.dir(), "\\ini\\a.ini", "龐統\r\n"), DataError);
+  EXPECT_EQ(game.readText("ini/a.ini"), "劉備\r\n関羽\r\n");
+}
+
+TEST(TextFile, MissingFileGivesAJapaneseMessageNamingIt) {
+  TempGameDir game;
+  try {
+    TextFile::read(game.dir(), "\\ini\\busv.ini");
+    FAIL() << "no error";
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), "ファイル「\\ini\\busv.ini」が見つかりません。");
+    EXPECT_EQ(e.file(), "\\ini\\busv.ini");
+  }
+}
+
+TEST(GameDir, NamesMatchWithoutRegardToLetterCase) {
+  TempGameDir game;
+  game.writeBytes("ini/Gunsv.ini", "x");
+  EXPECT_EQ(game.dir().resolve("\\ini\\gunsv.ini"), game.dir().resolve("\\ini\\Gunsv.ini"));
+  EXPECT_EQ(game.dir().resolve("\\INI\\GUNSV.INI"), game.root() / "ini" / "Gunsv.ini");
+  EXPECT_TRUE(game.dir().exists("\\ini\\GUNSV.ini"));
+  // A new file keeps the caller's spelling.
+  EXPECT_EQ(game.dir().resolve("\\ini\\Cmtimg.ini"), game.root() / "ini" / "Cmtimg.ini");
+}
+
+TEST(GameDir, NeverLeavesTheGameDirectory) {
+  TempGameDir game;
+  EXPECT_THROW(game.dir().resolve("\\ini\\..\\..\\etc\\passwd"), DataError);
+  EXPECT_THROW(game.dir().resolve("\\save\\..\\x"), DataError);
+}
+
+TEST(AtomicFile, CrashBetweenWriteAndRenameLeavesTheOldFile) {
+  TempGameDir game;
+  const auto target = game.root() / "ini" / "gunsv.ini";
+  game.writeBytes("ini/gunsv.ini", "old contents");
+  {
+    AtomicFile file(target);
+    ASSERT_TRUE(file.stage("new contents that never land"));
+    // The process dies here: no commit.
+  }
+  EXPECT_EQ(game.readBytes("ini/gunsv.ini"), "old contents");
+  ASSERT_TRUE(AtomicFile::replace(target, "new contents"));
+  EXPECT_EQ(game.readBytes("ini/gunsv.ini"), "new contents");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(game.root() / "ini")) ++entries;
+  EXPECT_EQ(entries, 1) << "no temporary is left behind";
+}
+
+TEST(TextFile, CopyCreatesMissingFoldersAndIsByteExact) {
+  TempGameDir game;
+  const std::string bytes("a\r\nb\x82\xa0\r\n", 8);
+  game.writeBytes("ini/busv.ini", bytes);
+  std::filesystem::remove_all(game.root() / "save");
+  TextFile::copy(game.dir(), "\\ini\\busv.ini", "\\save\\busv1.ini");
+  EXPECT_EQ(game.readBytes("save/busv1.ini"), bytes);
+}

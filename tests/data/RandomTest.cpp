@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "data/Random.h"
+
+using namespace velkaro;
+
+TEST(Random, FixedSeedReplaysAndIgnoresClockReseeds) {
+  Random a;
+  Random b;
+  a.fixSeed(42);
+  b.fixSeed(42);
+  for (int i = 0; i < 100; ++i) {
+    if (i % 7 == 0) {
+      a.reseedFromClock();
+      b.reseedFromClock();
+    }
+    ASSERT_EQ(a.rnd(), b.rnd());
+  }
+  EXPECT_TRUE(a.seedFixed());
+}
+
+TEST(Random, DrawsStayInTheirRanges) {
+  Random r;
+  r.fixSeed(7);
+  std::set<int> faces;
+  for (int i = 0; i < 5000; ++i) {
+    const double x = r.rnd();
+    ASSERT_GE(x, 0.0);
+    ASSERT_LT(x, 1.0);
+    const int d = r.d(6);
+    ASSERT_GE(d, 0);
+    ASSERT_LE(d, 5);
+    faces.insert(d);
+    const int roll = r.roll();
+    ASSERT_GE(roll, 2);
+    ASSERT_LE(roll, 12);
+  }
+  EXPECT_EQ(faces.size(), 6u);
+}
