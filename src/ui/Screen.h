@@ -23,6 +23,8 @@ class Screen {
   virtual void Form_Load() {}
   // Called by the front end when timer `index` fires.
   virtual void Timer_Timer(int /*index*/) {}
+  // The user asks to close the window; false keeps it open.
+  virtual bool Form_QueryUnload() { return true; }
 
   std::string caption;
   std::vector<Timer> timers;

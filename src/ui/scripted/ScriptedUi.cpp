@@ -48,6 +48,12 @@ void ScriptedUi::showModeless(std::unique_ptr<Screen> screen) {
 
 void ScriptedUi::close(Screen& screen) { screen.closed = true; }
 
+void ScriptedUi::closeModeless(const std::string& screenName) {
+  for (auto& screen : modeless_) {
+    if (screen->screenName() == screenName) screen->closed = true;
+  }
+}
+
 void ScriptedUi::endProgram() { throw ProgramEnded(); }
 
 void ScriptedUi::collect() {

@@ -37,6 +37,7 @@ class ScriptedUi : public Ui {
   void showModal(Screen& screen) override;
   void showModeless(std::unique_ptr<Screen> screen) override;
   void close(Screen& screen) override;
+  void closeModeless(const std::string& screenName) override;
   void timersChanged(Screen&) override {}
   void refresh(Screen&) override {}
   [[noreturn]] void endProgram() override;

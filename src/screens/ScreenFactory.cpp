@@ -1,0 +1,14 @@
+#include "screens/ScreenFactory.h"
+
+#include "setup/Form2.h"
+
+namespace velkaro {
+
+std::unique_ptr<Screen> ScreenFactory::make(ScreenKind kind, GameContext& context, Ui& ui) {
+  switch (kind) {
+    case ScreenKind::Form2: return std::make_unique<Form2>(context, ui);
+    default: return nullptr;
+  }
+}
+
+}  // namespace velkaro

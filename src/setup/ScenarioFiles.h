@@ -1,0 +1,18 @@
+#pragma once
+// The whole-file copies that turn a scenario's master files into the game-state files.
+#include "data/GameDir.h"
+
+namespace velkaro {
+
+class ScenarioFiles {
+ public:
+  // mk_Rinbusv: the officer master over "\ini\busv.ini" (scenarios 1..6 only), then
+  // "\ini\Comment.ini" over "\ini\Cmtsv.ini" (always).
+  static void mk_Rinbusv(const GameDir& dir, int scenario);
+  // mk_Gunsv_rtn: the faction master over "\ini\Gunsv.ini" (scenarios 1..6 only).
+  static void mk_Gunsv_rtn(const GameDir& dir, int scenario);
+  // initBushouFile: the untouched backup over the scenario's officer master.
+  static void initBushouFile(const GameDir& dir, int scenario);
+};
+
+}  // namespace velkaro

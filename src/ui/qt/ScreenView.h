@@ -1,0 +1,42 @@
+#pragma once
+// The widget that draws one screen's controls and forwards the user's events to it.
+#include <QWidget>
+
+#include "ui/Screen.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace velkaro::qt {
+
+class QtUi;
+
+class ScreenView : public QWidget {
+  Q_OBJECT
+ public:
+  ScreenView(Screen& screen, QtUi& ui) : screen_(screen), ui_(ui) {}
+
+  // Redraws every control from the screen's state.
+  virtual void refresh() = 0;
+  // The window size the view wants.
+  virtual QSize preferredSize() const { return {800, 600}; }
+
+  Screen& screen() { return screen_; }
+
+ protected:
+  void act(const std::function<void()>& event);
+
+  // Controls drawn from their core state.
+  static QString text(const std::string& utf8);
+  static void show(QLabel* widget, const Label& label);
+  static void show(QPushButton* widget, const Button& button);
+  static void show(QListWidget* widget, const ListBox& list);
+  // Copies the user's selection of a multi-select list back into the core list.
+  static void takeSelection(QListWidget* widget, ListBox& list);
+
+  Screen& screen_;
+  QtUi& ui_;
+};
+
+}  // namespace velkaro::qt

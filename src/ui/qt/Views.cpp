@@ -1,0 +1,20 @@
+#include "ui/qt/Views.h"
+
+#include "ui/qt/Form2View.h"
+#include "ui/qt/QtUi.h"
+
+namespace velkaro::qt {
+namespace {
+
+template <typename ScreenT, typename ViewT>
+void add(QtUi& ui, const char* name) {
+  ui.registerView(name, [](Screen& screen, QtUi& owner) -> ScreenView* {
+    return new ViewT(static_cast<ScreenT&>(screen), owner);
+  });
+}
+
+}  // namespace
+
+void registerViews(QtUi& ui) { add<Form2, Form2View>(ui, "Form2"); }
+
+}  // namespace velkaro::qt
