@@ -164,10 +164,10 @@ def read_section(lines, number, p1, p2, single_text=False):
         if not found:
             if line.startswith("."):
                 n = header_number(line)
+                if n >= 100:        # never reached, even when asked for
+                    break
                 if n == number:
                     found = True
-                elif n >= 100:
-                    break
             continue
         if line.startswith("."):
             pages[-1] += CRLF
@@ -334,12 +334,70 @@ def render_dir(directory):
                 print(shown.rstrip("\n") + "\n" + "¶" * (len(shown) - len(shown.rstrip("\n"))))
 
 
+# Whole episodes as the resolution screen writes them: ("T", section, p1, p2)
+# is a text step, ("A", text) a direct append by the program, ("P",) a page
+# advance.  Used by --render to show how sections read one after another.
+STORIES = [
+    ("人材募集（ためらいの後に成功）", [
+        ("A", "***曹操（プレイヤー）が関わった作戦***" + CRLF),
+        ("T", 47, "荀彧", "郭嘉は曹操"), ("T", 1, "荀彧", "郭嘉が曹操")]),
+    ("黄巾賊退治（賊兵は養えず、頭目は逃亡）", [
+        ("T", 4, "夏侯惇", None), ("T", 24, "曹操", " 120000"),
+        ("A", "張燕は身を隠したようだった。" + CRLF + CRLF)]),
+    ("異民族討伐", [
+        ("T", 5, "張飛", None), ("T", 46, "張飛", "劉備"),
+        ("T", 15, "張飛", " 8000が劉備"), ("T", 1, "張飛", "沙摩柯が劉備")]),
+    ("調略", [
+        ("T", 3, "賈詡", "劉表陣営の結束が 45"), ("T", 13, "蔡瑁、張允、", "曹操")]),
+    ("戦争（奇襲、中盤戦、勝利）", [
+        ("T", 12, "田豊", "袁紹を中心とした連合軍は、董卓"),
+        ("A", "*** プレイヤーの国が攻撃を受けました ***" + CRLF), ("P",),
+        ("T", 16, "袁紹の率いる袁紹軍 120", "董卓の率いる董卓軍 150"),
+        ("T", 34, "袁紹の総兵力は 210", "董卓軍のそれは 150"),
+        ("T", 50, "袁紹", None), ("T", 51, "董卓", None), ("T", 49, "袁紹", None),
+        ("A", "袁紹の士気 190 董卓の士気 160" + CRLF + CRLF),
+        ("T", 17, "袁紹の軍師沮授", "奇襲"), ("P",),
+        ("T", 20, "顔良", "文醜以下、獅子奮迅の働きを見せ、董卓軍の士気が 35"),
+        ("A", "袁紹の士気 190 董卓の士気 125" + CRLF + CRLF + "その流れのまま中盤戦に入り、"),
+        ("T", 19, "董卓", " 41"), ("T", 19, "袁紹", " 30"),
+        ("A", "袁紹の士気 160 董卓の士気 84" + CRLF + CRLF),
+        ("T", 35, "袁紹", None), ("P",),
+        ("T", 42, "沮授", " 3.2"), ("T", 13, "李粛", "袁紹"), ("T", 37, "徐栄", None)]),
+    ("圧倒的進撃と降伏", [
+        ("T", 40, "曹操の軍師荀彧", "正攻法"), ("T", 35, "曹操", None), ("P",),
+        ("T", 41, "張繍", "曹操"), ("T", 42, "荀彧", " 2.6")]),
+    ("年末の内政と人事", [
+        ("T", 11, "劉禅", "黄皓"), ("T", 45, "曹操", "荀彧"), ("T", 38, "袁紹", "郭図")]),
+    ("滅亡と盟主の継承", [
+        ("T", 60, "董卓", ""), ("T", 59, "袁術", None)]),
+]
+
+
+def render_stories(directory):
+    path = os.path.join(directory, "Text.ini")
+    lines, _ = load(path)
+    for title, steps in STORIES:
+        print("=== %s" % title)
+        out = ""
+        for step in steps:
+            if step[0] == "T":
+                pages = read_section(lines, step[1], STALE if step[2] is None else step[2],
+                                     STALE if step[3] is None else step[3])
+                out += "\n/ (next page)\n".join(pages)
+            elif step[0] == "A":
+                out += step[1]
+            else:
+                out += "\n----- (next page) -----\n"
+        print(out.replace(CRLF, "\n"))
+
+
 def main(argv):
     args = [a for a in argv if not a.startswith("--")]
     here = os.path.dirname(os.path.abspath(__file__))
     directory = args[0] if args else os.path.join(here, "..", "..", "data", "ini")
     if "--render" in argv:
         render_dir(directory)
+        render_stories(directory)
     problems = check_dir(directory)
     for p in problems:
         print(p)
