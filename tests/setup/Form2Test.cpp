@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/DataError.h"
 #include "data/StatePaths.h"
 #include "data/StateFiles.h"
 #include "setup/Form2.h"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up, builds (warnings as errors, AddressSanitizer and UndefinedBehaviorSanitizer) and runs the whole test suite.
+set -euo pipefail
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$repo/scripts/deps.sh"
+cd "$repo"
+cmake --preset ci >/dev/null
+cmake --build build/ci -j"$(nproc)"
+ctest --preset ci -j"$(nproc)"
