@@ -38,6 +38,11 @@ struct GameContext {
   std::array<int16, kPlayerSlots> chosenLine{};
   std::array<int16, kPlayerSlots> factionPanel{};
 
+  // The strategy menus dealt by the main screen: the strategy number of each line (the item
+  // data of its Com_Lst line) and the number of lines, per panel.
+  std::array<std::array<int16, kMenuLines>, kPanels> menuStrategy{};
+  std::array<int16, kPanels> menuLines{};
+
   // Strategy offers: target, amount and difficulty per [panel][line].
   std::array<std::array<int16, kMenuLines>, kPanels> param1{};
   std::array<std::array<int16, kMenuLines>, kPanels> param2{};
