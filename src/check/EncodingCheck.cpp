@@ -68,7 +68,7 @@ void reportLineEnds(const std::string& file, const std::vector<RawLine>& lines, 
     if (count++ == 0) first = static_cast<int>(i) + 1;
   }
   if (count == 0) return;
-  std::string text = "行末が CR LF ではなく " + what + " です";
+  std::string text = "行末が CR LF ではなく " + what + "です";
   if (count > 1) text += "（この行を含めて " + std::to_string(count) + " 行）";
   report.add(file, CheckReport::lineNo(first), text);
 }

@@ -96,7 +96,8 @@ void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::
                      " 以上の節は読まれず、これより後の節も見つかりません）");
       continue;
     }
-    if (!first.emplace(n, i).second) {
+    // A text line that merely starts with "." is reported among the markers above.
+    if (!first.emplace(n, i).second && RecordScanner::wellFormedHeader(lines[i])) {
       report.add(file, Where::recordLine(n, static_cast<int>(i) + 1), "節が二度あります（後の節は読まれません）");
     }
   }
@@ -123,7 +124,7 @@ void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::
         closed = true;
         break;
       }
-      if (ItemReader::isHeader(line) && ItemReader::headerId(line) >= 1) {
+      if (RecordScanner::wellFormedHeader(line) && ItemReader::headerId(line) >= 1) {
         report.add(file, where,
                    "節が「..」で終わらず、次の見出し " + Where::record(ItemReader::headerId(line)) + "（" +
                        Where::lineNo(static_cast<int>(i) + 1) + "）の節まで続けて読まれます");

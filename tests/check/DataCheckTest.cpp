@@ -178,3 +178,125 @@ TEST_F(CheckFixture, RecordsMustBeCompleteInOrderAndLaidOutAsTheGameWritesThem) 
             "\\ini\\Gunbatu2.ini .7 29行目: 記録 .7 が二度あります（後の記録が前の記録を上書きします）\n"
             "\\ini\\Gunbatu2.ini 49行目: 見出し「.12x」の形が正しくありません（「.」と 1〜3 桁の番号だけの行にします）\n");
 }
+
+TEST_F(CheckFixture, EncodingFaultsAreLocatedAndKeepTheirFileOutOfTheContentChecks) {
+  std::string text = *Codec::toCp932(".1\r\n文1\r\n");
+  text.insert(text.size() - 2, "\xFF");  // fourth byte of line 2, after the two bytes of 文 and the 1
+  game.writeBytes("ini/Text.ini", text + *Codec::toCp932(".2\r\n..\r\n"));
+  // Two lines of the comment master start with a lead byte whose trail byte is a blank.
+  std::string comments = *Codec::toCp932(".1\r\n武将1\r\n");
+  comments += "\x81 bad\r\n\x81 again\r\n";
+  game.writeBytes("ini/Comment.ini", comments);
+  game.writeBytes("ini/sei.ini", *Codec::toCp932(SyntheticData::pool("姓", 170)));  // LF only
+  std::string given = *Codec::toCp932(replaced(SyntheticData::pool("名", 150), "\n名2\n", "\r\n名2\r\n"));
+  game.writeBytes("ini/mei.ini", given.substr(0, given.size() - 1));  // the last line lacks its end
+
+  EXPECT_EQ(problems(),
+            "\\ini\\Comment.ini 3行目: CP932 として読めないバイトがあります（1 バイト目の 0x81、この行を含めて 2 行）。"
+            "このファイルの内容は確認していません\n"
+            "\\ini\\sei.ini 1行目: 行末が CR LF ではなく LF だけです（この行を含めて 170 行）\n"
+            "\\ini\\mei.ini 3行目: 行末が CR LF ではなく LF だけです（この行を含めて 147 行）\n"
+            "\\ini\\mei.ini 150行目: 最後の行に行末（CR LF）がありません\n"
+            "\\ini\\Text.ini 2行目: CP932 として読めないバイトがあります（4 バイト目の 0xFF）。このファイルの内容は確認していません\n");
+}
+
+TEST_F(CheckFixture, BackupThatDiffersAndFileNamesThatDifferOnlyInCase) {
+  game.writeText("ini/BUSHOU2_BK.ini",
+                 replaced(SyntheticData::officerMaster(155, 12, "乙"), "\"乙武将3\"\n", "\"乙武将三\"\n"));
+  game.writeText("ini/bushou1.ini", scenarioOne());
+  EXPECT_EQ(problems(),
+            "\\ini\\Bushou1.ini: 「Bushou1.ini」と「bushou1.ini」は大文字と小文字しか違わないため、ゲームがどれを読むか定まりません\n"
+            "\\ini\\BUSHOU2_BK.ini: \\ini\\Bushou2.ini と一致しません（最初の違いは 16行目）\n");
+}
+
+TEST_F(CheckFixture, NamePoolsMustBeLongEnoughAndHoldStorableNames) {
+  std::string family = SyntheticData::pool("姓", 169);
+  family = replaced(family, "\n姓5\n", "\n.姓5\n");
+  family = replaced(family, "\n姓7\n", "\n\"姓,7\"\n");
+  game.writeText("ini/sei.ini", family);
+  game.writeText("ini/mei.ini", replaced(SyntheticData::pool("名", 150), "\n名3\n", "\n名3,,名3b\n"));
+  EXPECT_EQ(problems(),
+            "\\ini\\sei.ini 5行目: 名前「.姓5」が「.」で始まっています（ゲームが保存すると見出しと読まれます）\n"
+            "\\ini\\sei.ini 7行目: 名前「姓,7」に「,」があります（ゲームが保存すると項目が分かれます）\n"
+            "\\ini\\sei.ini: 名前が 169 個しかありません（170 個以上必要です）\n"
+            "\\ini\\mei.ini 3行目: 空の名前があります（4 番目）\n");
+}
+
+TEST_F(CheckFixture, TemplateSectionsMustBePresentReachableClosedAndNotEmpty) {
+  std::string text = templates(60);
+  text = withoutRecord(text, ".45\n", ".46\n");
+  text = replaced(text, "文5\n+\n*\n.\n..\n", "文5\n+\n*\n.\n");           // runs on into section 6
+  text = replaced(text, ".7\n文7\n+\n*\n.\n..\n", ".7\n+\n.\n..\n");       // only a name, no words
+  text = replaced(text, "文8\n+\n", "文8\n+ 様\n");                          // the rest of a "+" line is dropped
+  text = replaced(text, "文9\n", "文9\n.5万の兵\n");                         // a "." line is only a line break
+  text = replaced(text, ".57\n", ".100\n..\n.57\n");                         // stops the reader before 57..60
+  game.writeText("ini/Text.ini", text);
+  game.writeText("ini/Command.ini", withoutRecord(templates(26), ".20\n", ".21\n"));
+
+  EXPECT_EQ(problems(),
+            "\\ini\\Text.ini 42行目: 「+」の行の残り「 様」は表示されません\n"
+            "\\ini\\Text.ini 48行目: 「.」で始まる行「.5万の兵」は改行か見出しとしてだけ読まれ、残りは表示されません\n"
+            "\\ini\\Text.ini 329行目: 見出し .100 で読み込みが止まります（100 以上の節は読まれず、これより後の節も見つかりません）\n"
+            "\\ini\\Text.ini .5: 節が「..」で終わらず、次の見出し .6（30行目）の節まで続けて読まれます\n"
+            "\\ini\\Text.ini .7: 節に本文がありません\n"
+            "\\ini\\Text.ini .45: 節がありません\n"
+            "\\ini\\Text.ini .57: 節が見出し .100（329行目）より後にあるため読まれません\n"
+            "\\ini\\Text.ini .58: 節が見出し .100（329行目）より後にあるため読まれません\n"
+            "\\ini\\Text.ini .59: 節が見出し .100（329行目）より後にあるため読まれません\n"
+            "\\ini\\Text.ini .60: 節が見出し .100（329行目）より後にあるため読まれません\n"
+            "\\ini\\Command.ini .20: 節がありません\n");
+}
+
+TEST_F(CheckFixture, UsedSectionsAreAllBelowTheReadersLimit) {
+  for (const auto* used : {&TemplateCheck::textSections(), &TemplateCheck::commandSections()}) {
+    ASSERT_FALSE(used->empty());
+    EXPECT_LT(used->back(), TemplateCheck::kUnreachable);
+    EXPECT_TRUE(std::is_sorted(used->begin(), used->end()));
+  }
+  EXPECT_EQ(TemplateCheck::textSections().size(), 30u + 22u + 4u);  // 1-30, 32-53, 57-60
+  EXPECT_EQ(TemplateCheck::commandSections().size(), 12u + 1u + 6u);  // 1-12, 20, 21-26
+}
+
+TEST_F(CheckFixture, CommentRecordsMustBeWellFormedAndFindable) {
+  std::string comments;
+  for (int i = 1; i <= 160; ++i) {
+    const std::string n = std::to_string(i);
+    if (i == 3) {
+      comments += ".3\n武将3\n";  // no text
+    } else if (i == 4) {
+      comments += ".4\n武将4,字\n評伝4\n";
+    } else if (i == 5) {
+      comments += ".5\n武将5\n\"評伝\"の人\n";
+    } else if (i == 6) {
+      comments += ".6\n武将6\n評伝,.6\n";
+    } else if (i == 8) {
+      comments += ".8\n武将8\n評伝8\n.\n";  // the comment editor's closing line is harmless
+    } else {
+      comments += "." + n + "\n武将" + n + "\n評伝" + n + "\n";
+    }
+  }
+  comments += ".7\n武将7\n二つ目\n.200\n架空\n本文\n";
+  game.writeText("ini/Comment.ini", comments);
+  EXPECT_EQ(problems(),
+            "\\ini\\Comment.ini .3: 本文がありません（名前の行の後に 1 行以上必要です）\n"
+            "\\ini\\Comment.ini .4 10行目: 名前の行に「,」があります（後ろの部分が本文として表示されます）\n"
+            "\\ini\\Comment.ini .5 14行目: 引用符の後ろの「の人」は表示されません\n"
+            "\\ini\\Comment.ini .6 17行目: 「,」の後が「.」で始まるため、本文がそこで途切れます\n"
+            "\\ini\\Comment.ini .7 481行目: 記録 .7 が二度あります（後の記録は読まれません）\n"
+            "\\ini\\Comment.ini .200: 番号 200 は架空の武将の印で、この記録は読まれません\n");
+}
+
+// The masters are still being written; once they are in the shipped folder they must pass.
+TEST(ShippedData, PassesTheChecker) {
+  const std::filesystem::path shipped = VELKARO_SHIPPED_INI;
+  for (const char* master : {"Bushou1.ini", "Bushou2.ini", "Bushou.ini"}) {
+    if (!std::filesystem::exists(shipped / master)) {
+      GTEST_SKIP() << "the shipped folder " << shipped.string() << " has no officer master " << master << " yet";
+    }
+  }
+  const CheckReport report = DataCheck(GameDir(shipped.parent_path())).run();
+  std::string lines;
+  for (const std::string& line : report.lines()) lines += line + "\n";
+  EXPECT_TRUE(report.sound()) << lines;
+  EXPECT_EQ(report.filesChecked(), static_cast<int>(DataCheck::expectedFiles().size()));
+}
