@@ -70,7 +70,8 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
   for (const ScannedRecord& record : scan.records) {
     const int id = record.id;
     const int at = record.header.number;
-    if (!RecordScanner::wellFormedHeader(record.header.text)) {
+    const bool wellFormed = RecordScanner::wellFormedHeader(record.header.text);
+    if (!wellFormed) {
       report.add(file, Where::lineNo(at),
                  "見出し「" + record.header.text + "」の形が正しくありません（「.」と 1〜3 桁の番号だけの行にします）");
     }
@@ -82,7 +83,9 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
       continue;
     }
     if (id < 1 || id >= slots) {
-      report.add(file, Where::lineNo(at), "番号 " + num(id) + " の記録は読まれません（番号は 1〜" + num(maxId) + "）");
+      if (wellFormed) {
+        report.add(file, Where::lineNo(at), "番号 " + num(id) + " の記録は読まれません（番号は 1〜" + num(maxId) + "）");
+      }
       continue;
     }
     if (id > maxId) {
@@ -115,7 +118,7 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
                    "記録の項目が多すぎます（" + num(static_cast<int>(items.size())) + " 個あります。" +
                        num(static_cast<int>(need)) + " 個のはずです）");
       } else {
-        for (std::size_t i = 0; i < N; ++i) {
+        for (std::size_t i = 0; i < N && i < record.body.size(); ++i) {
           if (record.body[i].items.size() != static_cast<std::size_t>(layout[i])) {
             report.add(file, Where::recordLine(id, record.body[i].number),
                        "この行の項目は " + num(static_cast<int>(record.body[i].items.size())) + " 個です（" +
