@@ -1,6 +1,8 @@
 #include "ui/qt/Views.h"
 
 #include "ui/qt/Form2View.h"
+#include "ui/qt/MainView.h"
+#include "ui/qt/StrateView.h"
 #include "ui/qt/QtUi.h"
 
 namespace velkaro::qt {
@@ -15,6 +17,10 @@ void add(QtUi& ui, const char* name) {
 
 }  // namespace
 
-void registerViews(QtUi& ui) { add<Form2, Form2View>(ui, "Form2"); }
+void registerViews(QtUi& ui) {
+  add<Form2, Form2View>(ui, "Form2");
+  add<Main, MainView>(ui, "Main");
+  add<Strate, StrateView>(ui, "Strate");
+}
 
 }  // namespace velkaro::qt
