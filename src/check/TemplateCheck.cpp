@@ -102,19 +102,33 @@ void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::
     }
   }
 
+  // Sections that cannot be found are reported in runs of consecutive numbers, one line a run.
+  const std::string beyond = "節が見出し " + Where::record(stopNumber) + "（" +
+                             Where::lineNo(static_cast<int>(stopLine)) + "）より後にあるため読まれません";
+  std::string runText;
+  int runFrom = 0;
+  int runTo = 0;
+  auto flush = [&] {
+    if (runText.empty()) return;
+    const std::string where = runFrom == runTo ? Where::record(runFrom) : Where::record(runFrom) + "〜" + Where::record(runTo);
+    report.add(file, where, runText);
+    runText.clear();
+  };
   for (int n : used) {
     const std::string where = Where::record(n);
     auto found = first.find(n);
     if (found == first.end()) {
-      if (beyondStop.count(n) != 0) {
-        report.add(file, where,
-                   "節が見出し " + Where::record(stopNumber) + "（" + Where::lineNo(static_cast<int>(stopLine)) +
-                       "）より後にあるため読まれません");
+      const std::string text = beyondStop.count(n) != 0 ? beyond : "節がありません";
+      if (text == runText && n == runTo + 1) {
+        runTo = n;
       } else {
-        report.add(file, where, "節がありません");
+        flush();
+        runText = text;
+        runFrom = runTo = n;
       }
       continue;
     }
+    flush();
     // Inside a section only ".." ends it; a following header merely breaks the line and the
     // reader runs on into the next section's text.
     bool closed = false;
@@ -140,6 +154,7 @@ void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::
     for (int p = 0; p < pages.count() && !words; ++p) words = hasWords(pages.page(p));
     if (!words) report.add(file, where, "節に本文がありません");
   }
+  flush();
 }
 
 }  // namespace velkaro

@@ -240,11 +240,17 @@ TEST_F(CheckFixture, TemplateSectionsMustBePresentReachableClosedAndNotEmpty) {
             "\\ini\\Text.ini .5: 節が「..」で終わらず、次の見出し .6（30行目）の節まで続けて読まれます\n"
             "\\ini\\Text.ini .7: 節に本文がありません\n"
             "\\ini\\Text.ini .45: 節がありません\n"
-            "\\ini\\Text.ini .57: 節が見出し .100（329行目）より後にあるため読まれません\n"
-            "\\ini\\Text.ini .58: 節が見出し .100（329行目）より後にあるため読まれません\n"
-            "\\ini\\Text.ini .59: 節が見出し .100（329行目）より後にあるため読まれません\n"
-            "\\ini\\Text.ini .60: 節が見出し .100（329行目）より後にあるため読まれません\n"
+            "\\ini\\Text.ini .57〜.60: 節が見出し .100（329行目）より後にあるため読まれません\n"
             "\\ini\\Command.ini .20: 節がありません\n");
+
+  // Runs of missing sections take one line each; the gap at 31 and 54..56 is not needed.
+  game.writeText("ini/Text.ini", withoutRecord(templates(60), ".25\n", ".34\n"));
+  game.writeText("ini/Command.ini", withoutRecord(templates(26), ".12\n", ".22\n"));
+  EXPECT_EQ(problems(),
+            "\\ini\\Text.ini .25〜.30: 節がありません\n"
+            "\\ini\\Text.ini .32〜.33: 節がありません\n"
+            "\\ini\\Command.ini .12: 節がありません\n"
+            "\\ini\\Command.ini .20〜.21: 節がありません\n");
 }
 
 TEST_F(CheckFixture, UsedSectionsAreAllBelowTheReadersLimit) {
