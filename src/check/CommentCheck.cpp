@@ -1,5 +1,6 @@
 #include "check/CommentCheck.h"
 
+#include "check/MasterCheck.h"
 #include "check/RecordScanner.h"
 #include "data/StatePaths.h"
 
@@ -7,8 +8,6 @@ namespace velkaro {
 namespace {
 
 using Where = CheckReport;
-
-constexpr int kFictional = 200;  // never looked up: generated officers show a fixed text
 
 bool blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -67,7 +66,7 @@ std::set<int> CommentCheck::run(const std::vector<std::string>& lines, CheckRepo
     }
     if (id < 1) continue;
     const std::string where = Where::record(id);
-    if (id == kFictional) {
+    if (id == MasterCheck::kFictional) {  // never looked up: generated officers show a fixed text
       report.add(file, where, "番号 200 は架空の武将の印で、この記録は読まれません");
       continue;
     }

@@ -1,5 +1,6 @@
 #include "check/MasterCheck.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
