@@ -1,5 +1,6 @@
 #include "screens/ScreenFactory.h"
 
+#include "resolution/Msg.h"
 #include "setup/Form2.h"
 
 namespace velkaro {
@@ -7,6 +8,7 @@ namespace velkaro {
 std::unique_ptr<Screen> ScreenFactory::make(ScreenKind kind, GameContext& context, Ui& ui) {
   switch (kind) {
     case ScreenKind::Form2: return std::make_unique<Form2>(context, ui);
+    case ScreenKind::Msg: return std::make_unique<Msg>(context, ui);
     default: return nullptr;
   }
 }

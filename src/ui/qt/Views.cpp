@@ -1,6 +1,7 @@
 #include "ui/qt/Views.h"
 
 #include "ui/qt/Form2View.h"
+#include "ui/qt/MsgView.h"
 #include "ui/qt/QtUi.h"
 
 namespace velkaro::qt {
@@ -15,6 +16,9 @@ void add(QtUi& ui, const char* name) {
 
 }  // namespace
 
-void registerViews(QtUi& ui) { add<Form2, Form2View>(ui, "Form2"); }
+void registerViews(QtUi& ui) {
+  add<Form2, Form2View>(ui, "Form2");
+  add<Msg, MsgView>(ui, "Msg");
+}
 
 }  // namespace velkaro::qt
