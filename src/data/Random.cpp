@@ -18,6 +18,12 @@ void Random::reseedFromClock() {
 }
 
 double Random::rnd() {
+  ++draws_;
+  if (!queued_.empty()) {
+    const double value = queued_.front();
+    queued_.pop_front();
+    return value;
+  }
   // 53 random bits give every double in [0, 1) on a uniform grid.
   return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }

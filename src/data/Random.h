@@ -1,6 +1,7 @@
 #pragma once
 // The one random generator of the game: uniform reals in [0, 1), with an optional fixed seed.
 #include <cstdint>
+#include <deque>
 #include <random>
 
 namespace velkaro {
@@ -23,9 +24,17 @@ class Random {
   // The standard roll d(6) + d(6) + 2 (2..12).
   int roll();
 
+  // For tests that need particular draws: rnd() returns these values first, in order.
+  void queueDraws(const std::deque<double>& values) { queued_.insert(queued_.end(), values.begin(), values.end()); }
+  std::size_t queuedDraws() const { return queued_.size(); }
+  // Every rnd() so far, queued or not.
+  std::uint64_t drawCount() const { return draws_; }
+
  private:
   std::mt19937_64 engine_;
   bool fixed_ = false;
+  std::deque<double> queued_;
+  std::uint64_t draws_ = 0;
 };
 
 }  // namespace velkaro

@@ -1,6 +1,7 @@
 #include "screens/ScreenFactory.h"
 
 #include "screens/Strate.h"
+#include "resolution/Msg.h"
 #include "setup/Form2.h"
 #include "turn/Main.h"
 
@@ -11,6 +12,7 @@ std::unique_ptr<Screen> ScreenFactory::make(ScreenKind kind, GameContext& contex
     case ScreenKind::Form2: return std::make_unique<Form2>(context, ui);
     case ScreenKind::Main: return std::make_unique<Main>(context, ui);
     case ScreenKind::Strate: return std::make_unique<Strate>(context, ui);
+    case ScreenKind::Msg: return std::make_unique<Msg>(context, ui);
     default: return nullptr;
   }
 }

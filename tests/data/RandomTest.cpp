@@ -39,3 +39,17 @@ TEST(Random, DrawsStayInTheirRanges) {
   }
   EXPECT_EQ(faces.size(), 6u);
 }
+
+TEST(Random, QueuedDrawsComeFirstAndAreCounted) {
+  Random r;
+  r.fixSeed(3);
+  Random plain;
+  plain.fixSeed(3);
+  r.queueDraws({0.5, 0.99});
+  EXPECT_EQ(r.d(6), 3);
+  EXPECT_EQ(r.d(10), 9);
+  EXPECT_EQ(r.queuedDraws(), 0u);
+  // Then the seeded sequence continues untouched.
+  EXPECT_EQ(r.rnd(), plain.rnd());
+  EXPECT_EQ(r.drawCount(), 3u);
+}

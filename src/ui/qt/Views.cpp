@@ -3,6 +3,7 @@
 #include "ui/qt/Form2View.h"
 #include "ui/qt/MainView.h"
 #include "ui/qt/StrateView.h"
+#include "ui/qt/MsgView.h"
 #include "ui/qt/QtUi.h"
 
 namespace velkaro::qt {
@@ -21,6 +22,7 @@ void registerViews(QtUi& ui) {
   add<Form2, Form2View>(ui, "Form2");
   add<Main, MainView>(ui, "Main");
   add<Strate, StrateView>(ui, "Strate");
+  add<Msg, MsgView>(ui, "Msg");
 }
 
 }  // namespace velkaro::qt

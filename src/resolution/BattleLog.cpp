@@ -1,0 +1,40 @@
+#include "resolution/BattleLog.h"
+
+#include <string>
+#include <vector>
+
+#include "data/StatePaths.h"
+#include "data/TextFile.h"
+
+namespace velkaro {
+
+void BattleLog::mkLog(const GameDir& dir, const MessageBuffer& pages) {
+  std::vector<std::string> old;
+  if (dir.exists(paths::kLog)) {
+    TextFile::copy(dir, paths::kLog, paths::kLogImg);
+    old = TextFile::readLines(dir, paths::kLogImg);
+  } else {
+    old.push_back(kHeading);
+  }
+  std::string text;
+  for (const std::string& line : old) {
+    if (line == kTerminator) break;
+    text += line + kCrLf;
+  }
+  const int last = pages.lastPage();
+  for (int i = 0; i <= last; ++i) text += pages.page(i) + kCrLf;
+  text += std::string(kTerminator) + kCrLf;
+  TextFile::write(dir, paths::kLog, text);
+}
+
+void BattleLog::credit(MessageBuffer& pages) {
+  std::string page;
+  for (int i = 0; i < 22; ++i) page += kCrLf;
+  page += std::string(kCreditLines[0]) + kCrLf;
+  page += std::string(kCreditLines[1]) + kCrLf + kCrLf;
+  page += std::string(kCreditLines[2]) + kCrLf;
+  pages.setPage(0, page);
+  pages.setPage(1, MessageBuffer::kTerminator);
+}
+
+}  // namespace velkaro

@@ -1,0 +1,80 @@
+#pragma once
+// One war or righteous war between two factions of the resolution screen's table, fought in
+// a single call: roles, strengths, morale, a battle plan, the opening clash, the mid-game and
+// the outcome, all narrated into the message buffer.
+#include <array>
+#include <string>
+
+#include "resolution/Board.h"
+#include "resolution/Real.h"
+
+namespace velkaro {
+
+class Battle {
+ public:
+  explicit Battle(Board& board) : board_(board) {}
+
+  // g1 attacks g2.
+  void War_rtn(gun& g1, gun& g2);
+  // g1 wages a righteous war against g2.
+  void Gisen_rtn(gun& g1, gun& g2);
+
+  // The battle sheet of one side, kept after the call for inspection.
+  struct Side {
+    gun* g = nullptr;
+    std::string name;
+    int16 str = 0;
+    int16 total = 0;
+    int16 commander = 0;
+    int16 cmd = 0;
+    int16 charm = 0;
+    int16 strategist = 0;  // 0 = none
+    std::string strategistName;
+    int16 sw = 0;
+    int16 st = 0;
+    int16 general = 0;
+    int16 gt = 0;
+    int16 champion = 0;
+    int16 cf = 0;
+    int16 T = 0;
+    int16 F = 0;
+    int16 P = 0;
+    int16 W = 0;
+    int16 M = 0;
+    int16 M0 = 0;
+  };
+
+  const std::array<Side, 2>& sides() const { return side_; }
+  int plan() const { return plan_; }
+  int planner() const { return planner_; }
+  real planValue() const { return planValue_; }
+  int verdict() const { return verdict_; }
+
+  static const char* planLabel(int plan);
+
+ private:
+  void fight(gun& g1, gun& g2, bool gisen);
+  void strengths();
+  void roles();
+  void totals(bool gisen);
+  void morale(bool gisen);
+  void choosePlan(bool gisen);
+  real planValueOf(int plan, int k, bool gisen, int duelRoll) const;
+  void openingClash();
+  void blow(int k, real drawK, real bonus);
+  void overwhelmingVerdict();
+  void midGame(bool gisen);
+  void announce();
+  void outcome(bool gisen);
+  void moraleLine();
+  bool playerInvolved(bool gisen, int lastSlot) const;
+
+  Board& board_;
+  std::array<Side, 2> side_{};
+  int plan_ = 1;
+  int planner_ = 0;
+  real planValue_ = 0;
+  int verdict_ = 0;
+};
+
+}  // namespace velkaro
