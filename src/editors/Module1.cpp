@@ -50,16 +50,26 @@ int16 numberOf(ItemReader& reader, const std::string& file, int id) {
   return cint(value);
 }
 
+// Texts are written bare; an empty one would be an empty line, which the item reader skips,
+// so it is written as "" to keep the record's items in step.
+void bare(ItemWriter& w, const std::string& text) {
+  if (text.empty()) {
+    w.text(text).endLine();
+  } else {
+    w.print(text);
+  }
+}
+
 }  // namespace
 
 std::string Module1::recordText(const Bushou& b) {
   ItemWriter w;
   w.print("." + std::to_string(b.id));
-  w.print(b.name);
+  bare(w, b.name);
   w.number(b.policy).number(b.fight).number(b.wisdom).number(b.tactics).endLine();
   w.number(b.charm).number(b.Setu).endLine();
   w.number(b.kunID).number(b.Job).endLine();
-  w.print(b.jpg);
+  bare(w, b.jpg);
   w.number(b.commentID).endLine();
   return w.str();
 }
