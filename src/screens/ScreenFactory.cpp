@@ -9,7 +9,9 @@
 #include "screens/B_data.h"
 #include "screens/Gdata.h"
 #include "screens/Status.h"
+#include "screens/Strate.h"
 #include "setup/Form2.h"
+#include "turn/Main.h"
 
 namespace velkaro {
 
@@ -25,6 +27,8 @@ std::unique_ptr<Screen> ScreenFactory::make(ScreenKind kind, GameContext& contex
     case ScreenKind::Status: return std::make_unique<Status>(context, ui);
     case ScreenKind::Editor: return std::make_unique<Editor>(context, ui);
     case ScreenKind::Cmt_Edit: return std::make_unique<Cmt_Edit>(context, ui);
+    case ScreenKind::Main: return std::make_unique<Main>(context, ui);
+    case ScreenKind::Strate: return std::make_unique<Strate>(context, ui);
     default: return nullptr;
   }
 }

@@ -8,9 +8,11 @@
 #include "ui/qt/EditorView.h"
 #include "ui/qt/Form2View.h"
 #include "ui/qt/GdataView.h"
+#include "ui/qt/MainView.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/SVLDView.h"
 #include "ui/qt/StatusView.h"
+#include "ui/qt/StrateView.h"
 
 namespace velkaro::qt {
 namespace {
@@ -35,6 +37,8 @@ void registerViews(QtUi& ui) {
   add<Status, StatusView>(ui, "Status");
   add<Editor, EditorView>(ui, "Editor");
   add<Cmt_Edit, Cmt_EditView>(ui, "Cmt_Edit");
+  add<Main, MainView>(ui, "Main");
+  add<Strate, StrateView>(ui, "Strate");
 }
 
 }  // namespace velkaro::qt
