@@ -1,12 +1,18 @@
 #include "turn/ResolutionCall.h"
 
-#include "screens/ScreenFactory.h"
+#include "resolution/Msg.h"
 
 namespace velkaro {
 
-YearOutcome ResolutionCall::open(GameContext& ctx, Ui& ui, int16 /*textHeight*/) {
+YearOutcome ResolutionCall::open(GameContext& ctx, Ui& ui, int16 textHeight) {
+  Msg msg(ctx, ui);
+  msg.parmTextHeight = textHeight;
+  ui.showModal(msg);
   YearOutcome outcome;
-  if (auto screen = ScreenFactory::make(ScreenKind::Msg, ctx, ui)) ui.showModal(*screen);
+  if (ctx.runMode == 1) {
+    outcome.playerDestroyed = msg.Metubou_Flg;
+    outcome.allPlayersDestroyed = msg.checkAllMetubou();
+  }
   return outcome;
 }
 
