@@ -28,7 +28,8 @@ MsgView::MsgView(Msg& screen, QtUi& ui) : ScreenView(screen, ui), msg_(screen) {
   picture1_->setFocusPolicy(Qt::NoFocus);
   picture1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   picture1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  picture1_->setWidgetResizable(false);
+  // The label follows the viewport's width; its height is the text's, or more when asked for.
+  picture1_->setWidgetResizable(true);
   picture1_->setStyleSheet("QScrollArea { background: #fbf8ef; border: 1px solid #8c7b5a; }");
   label1_ = new QLabel;
   label1_->setWordWrap(true);
@@ -82,11 +83,9 @@ void MsgView::press(int index) {
 }
 
 void MsgView::sizeText() {
-  const int width = picture1_->viewport()->width();
-  const int wanted = msg_.Label1Area.height / kUnitsPerPixel;
-  // The text is never cut off, whatever height was asked for.
-  const int needed = label1_->heightForWidth(width);
-  label1_->resize(width, std::max({wanted, needed, picture1_->viewport()->height()}));
+  // The text is never cut off, whatever height was asked for: the layout gives the label at
+  // least the height its text needs at the viewport's width.
+  label1_->setMinimumHeight(std::max(0, msg_.Label1Area.height / kUnitsPerPixel));
 }
 
 void MsgView::refresh() {

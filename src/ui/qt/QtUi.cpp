@@ -17,6 +17,8 @@ void QtUi::registerView(const std::string& screenName, ViewFactory factory) {
 }
 
 MsgResult QtUi::msgBox(const std::string& prompt, MsgStyle style, const std::string& title) {
+  // The windows behind the question show the state it is about (the new year, whose turn).
+  refreshAll();
   QString text = QString::fromStdString(prompt);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(QApplication::activeWindow());
