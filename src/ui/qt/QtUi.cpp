@@ -72,7 +72,7 @@ void QtUi::showModal(Screen& screen) {
   screen.closed = false;
   if (!dispatch([&] { screen.Form_Load(); })) screen.closed = true;
   if (!screen.closed) {
-    window->refresh();
+    refreshAll();
     window->exec();
   }
   screen.closed = true;
