@@ -76,4 +76,23 @@ std::vector<std::string> TextFile::splitLines(const std::string& text) {
   return lines;
 }
 
+std::vector<std::string> TextFile::rawLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+      lines.push_back(bytes.substr(start, i + 1 - start));
+      start = i + 1;
+    }
+  }
+  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return lines;
+}
+
+std::string TextFile::withoutLineEnd(const std::string& line) {
+  std::size_t end = line.size();
+  while (end > 0 && (line[end - 1] == '\r' || line[end - 1] == '\n')) --end;
+  return line.substr(0, end);
+}
+
 }  // namespace velkaro

@@ -28,6 +28,10 @@ class TextFile {
   static void copy(const GameDir& dir, const std::string& from, const std::string& to);
   // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
   static std::vector<std::string> splitLines(const std::string& text);
+  // Splits raw bytes into lines that keep their own line ends, so that untouched lines can be
+  // written back byte for byte (CP932 never uses CR or LF inside a character).
+  static std::vector<std::string> rawLines(const std::string& bytes);
+  static std::string withoutLineEnd(const std::string& line);
 };
 
 }  // namespace velkaro

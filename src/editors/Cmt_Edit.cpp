@@ -13,25 +13,6 @@ namespace {
 
 constexpr const char* kFullStop = "．";
 
-// Raw lines with their own line ends (CP932 never uses CR or LF inside a character).
-std::vector<std::string> rawLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
-      lines.push_back(bytes.substr(start, i + 1 - start));
-      start = i + 1;
-    }
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
-}
-
-std::string withoutLineEnd(const std::string& line) {
-  std::size_t end = line.size();
-  while (end > 0 && (line[end - 1] == '\r' || line[end - 1] == '\n')) --end;
-  return line.substr(0, end);
-}
 
 // One comma-separated piece: the reader skips blanks and an opening quote before it looks
 // for the "." of a header.
@@ -100,12 +81,12 @@ bool Cmt_Edit::sv_Cmt_rtn(int cmtID) {
     return false;
   }
 
-  const std::vector<std::string> lines = rawLines(TextFile::readBytes(ctx_.dir, paths::kCmtsv));
+  const std::vector<std::string> lines = TextFile::rawLines(TextFile::readBytes(ctx_.dir, paths::kCmtsv));
   // Looks ahead for the new number before anything is written, so a refusal leaves both files alone.
   bool found = false;
   int highest = 0;
   for (const std::string& line : lines) {
-    const std::string content = withoutLineEnd(line);
+    const std::string content = TextFile::withoutLineEnd(line);
     if (!ItemReader::isHeader(content)) continue;
     const int number = ItemReader::headerId(content);
     if (number > highest) highest = number;
@@ -124,12 +105,12 @@ bool Cmt_Edit::sv_Cmt_rtn(int cmtID) {
   // Both texts were checked above, so they have a CP932 form.
   const std::string body = *Codec::toCp932(name + kCrLf + text + "." + kCrLf);
   TextFile::copy(ctx_.dir, paths::kCmtsv, paths::kCmtimg);
-  const std::vector<std::string> scratch = rawLines(TextFile::readBytes(ctx_.dir, paths::kCmtimg));
+  const std::vector<std::string> scratch = TextFile::rawLines(TextFile::readBytes(ctx_.dir, paths::kCmtimg));
   std::string out;
   bool replaced = false;
   bool dropping = false;
   for (const std::string& line : scratch) {
-    const std::string content = withoutLineEnd(line);
+    const std::string content = TextFile::withoutLineEnd(line);
     if (ItemReader::isHeader(content)) {
       const int number = ItemReader::headerId(content);
       dropping = number <= 0 || number == kFictional;

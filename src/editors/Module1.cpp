@@ -14,26 +14,6 @@ namespace {
 
 constexpr int kRecordLines = 6;  // after the header
 
-// Splits raw file bytes into lines that keep their own line ends, so untouched lines are
-// written back byte for byte. CP932 never uses CR or LF inside a character.
-std::vector<std::string> rawLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
-      lines.push_back(bytes.substr(start, i + 1 - start));
-      start = i + 1;
-    }
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
-}
-
-std::string withoutLineEnd(const std::string& line) {
-  std::size_t end = line.size();
-  while (end > 0 && (line[end - 1] == '\r' || line[end - 1] == '\n')) --end;
-  return line.substr(0, end);
-}
 
 std::string itemOf(ItemReader& reader, const std::string& file, int id) {
   std::string item = reader.readItem();
@@ -80,11 +60,11 @@ void Module1::rewriteOfficer(const GameDir& dir, const Bushou& b, const std::str
   if (!record) throw DataError::encoding(filePass, "「" + offending + "」はこのファイルに保存できない文字です");
 
   TextFile::copy(dir, filePass, paths::kBuimg);
-  const std::vector<std::string> lines = rawLines(TextFile::readBytes(dir, paths::kBuimg));
+  const std::vector<std::string> lines = TextFile::rawLines(TextFile::readBytes(dir, paths::kBuimg));
   std::string out;
   bool replaced = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string content = withoutLineEnd(lines[i]);
+    const std::string content = TextFile::withoutLineEnd(lines[i]);
     // Officer ids start at 1, so a bare "." never names the record being rewritten.
     if (replaced || b.id < 1 || !ItemReader::isHeader(content) || ItemReader::headerId(content) != b.id) {
       out += lines[i];
@@ -94,7 +74,7 @@ void Module1::rewriteOfficer(const GameDir& dir, const Bushou& b, const std::str
     replaced = true;
     // The old record's lines go; a record cut short never takes the next header with it.
     for (int n = 0; n < kRecordLines && i + 1 < lines.size(); ++n) {
-      if (ItemReader::isHeader(withoutLineEnd(lines[i + 1]))) break;
+      if (ItemReader::isHeader(TextFile::withoutLineEnd(lines[i + 1]))) break;
       ++i;
     }
   }
