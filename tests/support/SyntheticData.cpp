@@ -9,7 +9,8 @@ std::string SyntheticData::officerMaster(int count, int factions, const std::str
     const int ruler = (faction - 1) * 10 + 1;
     const bool isRuler = id == ruler && faction <= factions;
     const int kun = faction <= factions ? ruler : 0;
-    const int job = isRuler ? 5 : (id % 6 == 5 ? 4 : id % 6 + 1);
+    // Only rulers hold the ruler's post (5); the others cycle through 1, 2, 3, 4, 6.
+    const int job = isRuler ? 5 : (id % 6 == 4 ? 6 : (id % 6 == 5 ? 4 : id % 6 + 1));
     text += "." + std::to_string(id) + "\n";
     text += "\"" + tag + "武将" + std::to_string(id) + "\"\n";
     text += std::to_string(id % 10 + 1) + "," + std::to_string((id + 3) % 10 + 1) + "," +

@@ -4,14 +4,12 @@
 
 namespace velkaro {
 
-void ScriptedUi::note(const std::string& text) {
-  transcript.push_back(text);
-  if (onEvent) onEvent(text);
-}
+void ScriptedUi::note(const std::string& text) { transcript.push_back(text); }
 
 MsgResult ScriptedUi::msgBox(const std::string& prompt, MsgStyle style, const std::string& /*title*/) {
   messages.push_back(prompt);
   note(prompt);
+  if (onMessage) onMessage(prompt);
   if (!queuedAnswers.empty()) {
     const MsgResult answer = queuedAnswers.front();
     queuedAnswers.pop_front();

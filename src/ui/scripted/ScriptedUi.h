@@ -45,8 +45,8 @@ class ScriptedUi : public Ui {
   // What happened, in order: every message box text, and "[Name]" for every screen shown.
   std::vector<std::string> transcript;
   std::vector<std::string> messages;
-  // Called with every message box text and every screen shown; the simulator writes them out.
-  std::function<void(const std::string&)> onEvent;
+  // Called with every message box text; the simulator writes them out.
+  std::function<void(const std::string&)> onMessage;
 
   // Modeless screens still open.
   std::vector<std::unique_ptr<Screen>>& modeless() { return modeless_; }

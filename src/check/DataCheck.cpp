@@ -1,0 +1,159 @@
+#include "check/DataCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "check/CommentCheck.h"
+#include "check/EncodingCheck.h"
+#include "check/MasterCheck.h"
+#include "check/PoolCheck.h"
+#include "check/TemplateCheck.h"
+#include "data/DataError.h"
+#include "data/StatePaths.h"
+#include "data/TextFile.h"
+#include "setup/OfficerGenerator.h"
+#include "setup/Scenario.h"
+
+namespace velkaro {
+namespace {
+
+constexpr const char* kIni = "\\ini";
+
+std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::string gameName(const std::string& fileName) { return std::string(kIni) + "\\" + fileName; }
+
+// On a case-sensitive file system two names that differ only in letter case are two files, and
+// the game's case-blind lookup would take either of them depending on the name a screen uses.
+void checkLetterCase(const std::filesystem::path& folder, CheckReport& report) {
+  std::map<std::string, std::vector<std::string>> byLower;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    byLower[lower(name)].push_back(name);
+  }
+  for (auto& [key, names] : byLower) {
+    if (names.size() < 2) continue;
+    std::sort(names.begin(), names.end());
+    std::string list;
+    for (const auto& name : names) list += (list.empty() ? "「" : "」と「") + name;
+    report.add(gameName(names.front()), "", list + "」は大文字と小文字しか違わないため、ゲームがどれを読むか定まりません");
+  }
+}
+
+std::optional<std::string> readBytes(const GameDir& dir, const std::string& name, CheckReport& report) {
+  if (!dir.exists(name)) {
+    report.add(name, "", "ファイルがありません");
+    return std::nullopt;
+  }
+  try {
+    return TextFile::readBytes(dir, name);
+  } catch (const DataError&) {
+    report.add(name, "", "ファイルを読み込めません");
+    return std::nullopt;
+  }
+}
+
+int firstDifferentLine(const std::string& a, const std::string& b) {
+  const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return static_cast<int>(std::count(a.begin(), mismatch.first, '\n')) + 1;
+}
+
+template <typename T>
+const T* present(const std::map<std::string, std::optional<T>>& found, const std::string& name) {
+  auto it = found.find(name);
+  return it != found.end() && it->second ? &*it->second : nullptr;
+}
+
+}  // namespace
+
+const std::vector<std::string>& DataCheck::expectedFiles() {
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> out;
+    for (int s = 1; s <= 3; ++s) {
+      out.push_back(Scenario::byNumber(s).officerMaster);
+      out.push_back(Scenario::byNumber(s).officerBackup);
+    }
+    for (int s = 1; s <= 3; ++s) out.push_back(Scenario::byNumber(s).factionMaster);
+    for (const char* name : {paths::kComment, paths::kSei, paths::kMei, paths::kText, paths::kCommand}) out.push_back(name);
+    return out;
+  }();
+  return files;
+}
+
+CheckReport DataCheck::run() const {
+  CheckReport report;
+  std::error_code ec;
+  const std::filesystem::path folder = dir_.resolve(kIni);
+  if (!std::filesystem::is_directory(folder, ec)) {
+    report.add(kIni, "", "フォルダがありません");
+    return report;
+  }
+  checkLetterCase(folder, report);
+
+  std::map<std::string, std::optional<std::string>> bytes;
+  std::map<std::string, std::optional<std::vector<std::string>>> lines;
+  std::set<std::string> expectedLower;
+  for (const std::string& name : expectedFiles()) {
+    expectedLower.insert(lower(name));
+    bytes[name] = readBytes(dir_, name, report);
+    if (!bytes[name]) continue;
+    report.countFile();
+    lines[name] = EncodingCheck::lines(name, *bytes[name], report);
+  }
+  // The game's own state files and any other text files beside them must read as well.
+  std::vector<std::string> others;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string fileName = it->path().filename().string();
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError) || lower(it->path().extension().string()) != ".ini") continue;
+    if (expectedLower.count(lower(gameName(fileName))) == 0) others.push_back(gameName(fileName));
+  }
+  std::sort(others.begin(), others.end());
+  for (const std::string& name : others) {
+    auto content = readBytes(dir_, name, report);
+    if (!content) continue;
+    report.countFile();
+    EncodingCheck::lines(name, *content, report);
+  }
+
+  std::optional<std::set<int>> comments;
+  if (const auto* commentLines = present(lines, paths::kComment)) comments = CommentCheck::run(*commentLines, report);
+
+  for (int s = 1; s <= 3; ++s) {
+    const Scenario& scenario = Scenario::byNumber(s);
+    MasterCheck::run(scenario, present(lines, scenario.officerMaster), present(lines, scenario.factionMaster),
+                     comments ? &*comments : nullptr, report);
+    const std::string* master = present(bytes, scenario.officerMaster);
+    const std::string* backup = present(bytes, scenario.officerBackup);
+    if (master != nullptr && backup != nullptr && *master != *backup) {
+      report.add(scenario.officerBackup, "",
+                 std::string(scenario.officerMaster) + " と一致しません（最初の違いは " +
+                     CheckReport::lineNo(firstDifferentLine(*master, *backup)) + "）");
+    }
+  }
+
+  if (const auto* sei = present(lines, paths::kSei)) {
+    PoolCheck::run(paths::kSei, *sei, OfficerGenerator::kFamilyNames, true, report);
+  }
+  if (const auto* mei = present(lines, paths::kMei)) {
+    PoolCheck::run(paths::kMei, *mei, OfficerGenerator::kGivenNames, false, report);
+  }
+  if (const auto* text = present(lines, paths::kText)) {
+    TemplateCheck::run(dir_, paths::kText, *text, TemplateCheck::textSections(), report);
+  }
+  if (const auto* command = present(lines, paths::kCommand)) {
+    TemplateCheck::run(dir_, paths::kCommand, *command, TemplateCheck::commandSections(), report);
+  }
+  report.groupByFile(expectedFiles());
+  return report;
+}
+
+}  // namespace velkaro

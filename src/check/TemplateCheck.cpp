@@ -1,0 +1,160 @@
+#include "check/TemplateCheck.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "check/RecordScanner.h"
+#include "data/ItemReader.h"
+#include "data/PageTable.h"
+#include "data/TemplateReader.h"
+
+namespace velkaro {
+namespace {
+
+using Where = CheckReport;
+
+std::vector<int> numbers(std::initializer_list<std::pair<int, int>> ranges) {
+  std::vector<int> out;
+  for (const auto& [from, to] : ranges) {
+    for (int n = from; n <= to; ++n) out.push_back(n);
+  }
+  return out;
+}
+
+bool startsWith(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
+
+bool onlyBlanks(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// True when the text holds something to read: not only line breaks and blanks (full-width ones too).
+bool hasWords(const std::string& text) {
+  std::string rest = text;
+  for (const std::string blank : {"\r", "\n", " ", "\t", "　"}) {
+    std::size_t at = 0;
+    while ((at = rest.find(blank, at)) != std::string::npos) rest.erase(at, blank.size());
+  }
+  return !rest.empty();
+}
+
+// Marker lines act on their first character(s) only; anything after them is silently dropped.
+void checkMarkers(const std::string& file, const std::vector<std::string>& lines, CheckReport& report) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const std::string where = Where::lineNo(static_cast<int>(i) + 1);
+    if (startsWith(line, "..")) {
+      if (!onlyBlanks(line.substr(2))) report.add(file, where, "「..」の後ろの「" + line.substr(2) + "」は読まれません");
+    } else if (startsWith(line, ".")) {
+      if (line != "." && !RecordScanner::wellFormedHeader(line)) {
+        report.add(file, where,
+                   "「.」で始まる行「" + line + "」は改行か見出しとしてだけ読まれ、残りは表示されません");
+      }
+    } else if (startsWith(line, "+") || startsWith(line, "*") || startsWith(line, "/")) {
+      if (!onlyBlanks(line.substr(1))) {
+        report.add(file, where, "「" + line.substr(0, 1) + "」の行の残り「" + line.substr(1) + "」は表示されません");
+      }
+    }
+  }
+}
+
+}  // namespace
+
+const std::vector<int>& TemplateCheck::textSections() {
+  static const std::vector<int> sections = numbers({{1, 30}, {32, 53}, {57, 60}});
+  return sections;
+}
+
+const std::vector<int>& TemplateCheck::commandSections() {
+  static const std::vector<int> sections = numbers({{1, 12}, {20, 20}, {21, 26}});
+  return sections;
+}
+
+void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::vector<std::string>& lines,
+                        const std::vector<int>& used, CheckReport& report) {
+  checkMarkers(file, lines, report);
+
+  // Headers as the reader meets them while searching: the first of each number wins, and a
+  // header from 100 up ends the search for good.
+  std::map<int, std::size_t> first;
+  std::set<int> beyondStop;
+  std::size_t stopLine = 0;
+  int stopNumber = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!ItemReader::isHeader(lines[i])) continue;
+    const int n = ItemReader::headerId(lines[i]);
+    if (n < 1) continue;
+    if (stopLine != 0) {
+      beyondStop.insert(n);
+      continue;
+    }
+    if (n >= kUnreachable) {
+      stopLine = i + 1;
+      stopNumber = n;
+      report.add(file, Where::lineNo(static_cast<int>(stopLine)),
+                 "見出し " + Where::record(n) + " で読み込みが止まります（" + std::to_string(kUnreachable) +
+                     " 以上の節は読まれず、これより後の節も見つかりません）");
+      continue;
+    }
+    // A text line that merely starts with "." is reported among the markers above.
+    if (!first.emplace(n, i).second && RecordScanner::wellFormedHeader(lines[i])) {
+      report.add(file, Where::recordLine(n, static_cast<int>(i) + 1), "節が二度あります（後の節は読まれません）");
+    }
+  }
+
+  // Sections that cannot be found are reported in runs of consecutive numbers, one line a run.
+  const std::string beyond = "節が見出し " + Where::record(stopNumber) + "（" +
+                             Where::lineNo(static_cast<int>(stopLine)) + "）より後にあるため読まれません";
+  std::string runText;
+  int runFrom = 0;
+  int runTo = 0;
+  auto flush = [&] {
+    if (runText.empty()) return;
+    const std::string where = runFrom == runTo ? Where::record(runFrom) : Where::record(runFrom) + "〜" + Where::record(runTo);
+    report.add(file, where, runText);
+    runText.clear();
+  };
+  for (int n : used) {
+    const std::string where = Where::record(n);
+    auto found = first.find(n);
+    if (found == first.end()) {
+      const std::string text = beyondStop.count(n) != 0 ? beyond : "節がありません";
+      if (text == runText && n == runTo + 1) {
+        runTo = n;
+      } else {
+        flush();
+        runText = text;
+        runFrom = runTo = n;
+      }
+      continue;
+    }
+    flush();
+    // Inside a section only ".." ends it; a following header merely breaks the line and the
+    // reader runs on into the next section's text.
+    bool closed = false;
+    for (std::size_t i = found->second + 1; i < lines.size(); ++i) {
+      const std::string& line = lines[i];
+      if (startsWith(line, "..")) {
+        closed = true;
+        break;
+      }
+      if (RecordScanner::wellFormedHeader(line) && ItemReader::headerId(line) >= 1) {
+        report.add(file, where,
+                   "節が「..」で終わらず、次の見出し " + Where::record(ItemReader::headerId(line)) + "（" +
+                       Where::lineNo(static_cast<int>(i) + 1) + "）の節まで続けて読まれます");
+        closed = true;  // reported
+        break;
+      }
+    }
+    if (!closed) report.add(file, where, "節が「..」で終わっていません");
+
+    PageTable pages;
+    TemplateReader::appendSection(dir, file, n, "", "", pages);
+    bool words = false;
+    for (int p = 0; p < pages.count() && !words; ++p) words = hasWords(pages.page(p));
+    if (!words) report.add(file, where, "節に本文がありません");
+  }
+  flush();
+}
+
+}  // namespace velkaro

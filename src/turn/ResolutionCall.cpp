@@ -1,0 +1,20 @@
+#include "turn/ResolutionCall.h"
+
+#include "resolution/Msg.h"
+
+namespace velkaro {
+
+YearOutcome ResolutionCall::open(GameContext& ctx, Ui& ui, int16 textHeight) {
+  Msg msg(ctx, ui);
+  msg.parmTextHeight = textHeight;
+  ui.showModal(msg);
+  YearOutcome outcome;
+  // Only a carried-out year loads the factions and checks them.
+  if (ctx.runMode == 1) {
+    outcome.playerDestroyed = msg.Metubou_Flg;
+    outcome.allPlayersDestroyed = msg.checkAllMetubou();
+  }
+  return outcome;
+}
+
+}  // namespace velkaro

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/SyntheticData.h"
+#include "tools/sim/Simulation.h"
+
+using namespace velkaro;
+using velkaro::test::SyntheticData;
+using velkaro::test::TempGameDir;
+
+namespace {
+
+sim::Options options(const TempGameDir& data, const TempGameDir& game, int scenario, std::uint64_t seed) {
+  sim::Options o;
+  o.dir = (game.root() / "play").string();
+  o.scenario = scenario;
+  o.seed = seed;
+  o.shippedIni = (data.root() / "ini").string();
+  return o;
+}
+
+}  // namespace
+
+TEST(Simulation, TheSameSeedReplaysTheSameGame) {
+  TempGameDir data;
+  SyntheticData::install(data);
+  TempGameDir first;
+  TempGameDir second;
+  auto a = options(data, first, 1, 77);
+  auto b = options(data, second, 1, 77);
+  a.players = b.players = {1, 3};
+  a.untilYear = b.untilYear = 195;
+  sim::Simulation one(a);
+  sim::Simulation two(b);
+  const sim::Summary s1 = one.run();
+  const sim::Summary s2 = two.run();
+  EXPECT_EQ(s1.json(), s2.json());
+  EXPECT_EQ(one.transcriptLines(), two.transcriptLines());
+  EXPECT_EQ(first.readBytes("play/ini/gunsv.ini"), second.readBytes("play/ini/gunsv.ini"));
+  EXPECT_EQ(first.readBytes("play/ini/busv.ini"), second.readBytes("play/ini/busv.ini"));
+  EXPECT_EQ(s1.firstYear, 189);
+  EXPECT_FALSE(s1.ended);
+  const auto& lines = one.transcriptLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "甲軍1の番です。"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "甲軍3の番です。"), lines.end());
+}
+
+TEST(Simulation, AComputerGameRunsToTheCreditsAndScoresEveryFaction) {
+  TempGameDir data;
+  SyntheticData::install(data);
+  TempGameDir game;
+  sim::Simulation run(options(data, game, 2, 5));
+  const sim::Summary s = run.run();
+  EXPECT_TRUE(s.ended);
+  EXPECT_EQ(s.firstYear, 195);
+  ASSERT_EQ(s.factions.size(), 12u);
+  const std::string json = s.json();
+  EXPECT_EQ(json.rfind("{\"scenario\":2,\"seed\":5,", 0), 0u) << json;
+  EXPECT_NE(json.find("\"name\":\"乙軍12\""), std::string::npos) << json;
+  EXPECT_TRUE(game.dir().exists("\\play\\save\\velkaro_end.log"));
+}

@@ -1,0 +1,206 @@
+#include "tools/sim/Simulation.h"
+
+#include <filesystem>
+#include <iomanip>
+#include <sstream>
+#include <stdexcept>
+
+#include "data/FactionTable.h"
+#include "data/StateFiles.h"
+#include "setup/Form2.h"
+#include "turn/Main.h"
+#include "turn/Report.h"
+#include "tools/sim/Drivers.h"
+
+namespace velkaro::sim {
+namespace {
+
+// Thrown to stop the run when the main screen reaches the requested year.
+struct StopRun {};
+
+std::string jsonString(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+std::string Summary::json() const {
+  std::ostringstream out;
+  out << "{\"scenario\":" << scenario << ",\"seed\":" << seed << ",\"first_year\":" << firstYear
+      << ",\"last_year\":" << lastYear << ",\"wars\":" << wars << ",\"righteous_wars\":" << righteousWars
+      << ",\"ended\":" << (ended ? "true" : "false") << ",\"destroyed\":[";
+  for (std::size_t i = 0; i < destroyed.size(); ++i) {
+    out << (i ? "," : "") << "{\"id\":" << destroyed[i].first << ",\"year\":" << destroyed[i].second << "}";
+  }
+  out << "],\"scores\":[";
+  for (std::size_t i = 0; i < factions.size(); ++i) {
+    const FactionResult& f = factions[i];
+    std::ostringstream score;
+    score << std::setprecision(7) << f.score;
+    out << (i ? "," : "") << "{\"id\":" << f.id << ",\"name\":" << jsonString(f.name) << ",\"score\":" << score.str()
+        << ",\"destroyed\":" << (f.destroyed ? "true" : "false") << "}";
+  }
+  out << "]}";
+  return out.str();
+}
+
+Simulation::Simulation(Options options) : options_(std::move(options)), ctx_(GameDir(options_.dir)) {
+  if (!options_.seed) options_.seed = std::random_device{}();
+  ctx_.rng.fixSeed(*options_.seed);
+  choices_.seed(*options_.seed ^ 0x9E3779B97F4A7C15ull);
+  summary_.scenario = options_.scenario;
+  summary_.seed = *options_.seed;
+}
+
+void Simulation::write(const std::string& text) {
+  lines_.push_back(text);
+  if (transcript_.is_open()) {
+    transcript_ << text << "\n";
+    transcript_.flush();
+  }
+}
+
+void Simulation::prepareDirectory() {
+  namespace fs = std::filesystem;
+  const fs::path root = options_.dir;
+  std::error_code ec;
+  fs::create_directories(root, ec);
+  if (!fs::is_directory(root / "ini")) {
+    const fs::path shipped = options_.shippedIni.empty() ? fs::path(VELKARO_SHIPPED_INI) : fs::path(options_.shippedIni);
+    if (!fs::is_directory(shipped)) throw std::runtime_error("the shipped data folder is missing: " + shipped.string());
+    fs::copy(shipped, root / "ini", fs::copy_options::recursive);
+  }
+  fs::create_directories(root / "save", ec);
+  if (!options_.transcript.empty()) {
+    transcript_.open(options_.transcript, std::ios::app | std::ios::binary);
+    if (!transcript_) throw std::runtime_error("cannot open the transcript file " + options_.transcript);
+  }
+}
+
+void Simulation::installHandlers() {
+  ui_.onMessage = [this](const std::string& text) { write(text); };
+  ui_.onShow("Form2", [this](Screen& screen) { playTitle(screen); });
+  ui_.onShow("Main", [this](Screen& screen) { playMain(screen); });
+  ui_.onShow("Msg", [this](Screen& screen) { driveResolution(screen); });
+  ui_.onShow("Strate", [](Screen& screen) { Drivers::confirmStrategy(screen); });
+}
+
+void Simulation::playTitle(Screen& screen) {
+  auto& title = static_cast<Form2&>(screen);
+  title.List1[0].listIndex = options_.scenario - 1;
+  title.List1_Click(0);
+  if (options_.loadSlot) {
+    ui_.onShow("SVLD", [this](Screen& s) { driveSaveLoad(s, *options_.loadSlot); });
+    title.Command1_Click(1);
+    if (!title.closed) throw std::runtime_error("the saved game " + *options_.loadSlot + " could not be loaded");
+    return;
+  }
+  ListBox& factions = title.List1[1];
+  bool any = false;
+  for (int id : options_.players) {
+    for (int row = 0; row < factions.listCount(); ++row) {
+      if (factions.itemData(row) == id) {
+        factions.setSelected(row, true);
+        any = true;
+      }
+    }
+  }
+  if (!options_.players.empty() && !any) throw std::runtime_error("none of the --players factions is in the scenario");
+  // Without players the first faction holds the one human seat, and the computer plays it.
+  if (!any) factions.setSelected(0, true);
+  title.Command2_Click();
+}
+
+void Simulation::playMain(Screen& screen) {
+  auto& game = static_cast<Main&>(screen);
+  main_ = &game;
+  if (summary_.firstYear == 0) summary_.firstYear = game.year();
+  {
+    FactionTable factions;
+    StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+    for (int f = 1; f <= ctx_.FACTION_MAX; ++f) wasDestroyed_[f] = factions[f].del;
+  }
+  const bool humans = !options_.players.empty();
+  while (!game.closed) {
+    if (options_.untilYear && game.year() >= *options_.untilYear) {
+      if (options_.saveSlot) {
+        ui_.onShow("SVLD", [this](Screen& s) { driveSaveLoad(s, *options_.saveSlot); });
+        game.cmdSave_Click();
+      }
+      throw StopRun{};
+    }
+    const int16 yearBefore = game.year();
+    const int16 tebanBefore = game.teban();
+    const int panel = game.currentPanel();
+    if (humans && panel >= 0 && (choices_() & 1) == 0 && game.Com_Lst[static_cast<std::size_t>(panel)].listCount() > 0) {
+      ListBox& menu = game.Com_Lst[static_cast<std::size_t>(panel)];
+      menu.listIndex = static_cast<int>(choices_() % static_cast<std::uint64_t>(menu.listCount()));
+      game.Com_Lst_Click(panel);
+      if (game.year() != yearBefore || game.teban() != tebanBefore) continue;
+    }
+    game.Command1_Click(3);
+  }
+}
+
+void Simulation::driveResolution(Screen& screen) {
+  const Drivers::Pages pages = Drivers::pageThrough(screen);
+  for (const std::string& page : pages.texts) write(page);
+  summary_.wars += pages.wars;
+  summary_.righteousWars += pages.righteousWars;
+  if (ctx_.runMode == 1) {
+    summary_.lastYear = ctx_.resolutionYear;
+    noteDestroyed();
+  }
+}
+
+void Simulation::driveSaveLoad(Screen& screen, const std::string& slot) { Drivers::typeSlot(screen, slot); }
+
+void Simulation::noteDestroyed() {
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  for (int f = 1; f <= ctx_.FACTION_MAX; ++f) {
+    const bool now = factions[f].del;
+    auto seen = wasDestroyed_.find(f);
+    if (now && (seen == wasDestroyed_.end() || !seen->second)) summary_.destroyed.emplace_back(f, ctx_.resolutionYear);
+    wasDestroyed_[f] = now;
+  }
+}
+
+void Simulation::finish() {
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  std::array<long, kPanels> troops{};
+  if (main_ != nullptr) troops = main_->allianceTroops();
+  const Report report(ctx_, troops);
+  for (int f = 1; f <= ctx_.FACTION_MAX; ++f) {
+    summary_.factions.push_back({f, factions[f].name, report.score(factions[f]), factions[f].del});
+  }
+}
+
+Summary Simulation::run() {
+  prepareDirectory();
+  installHandlers();
+  try {
+    ui_.showModeless(std::make_unique<Form2>(ctx_, ui_));
+  } catch (const ProgramEnded&) {
+    summary_.ended = true;
+  } catch (const StopRun&) {
+  }
+  finish();
+  return summary_;
+}
+
+}  // namespace velkaro::sim
