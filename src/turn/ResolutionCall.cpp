@@ -9,7 +9,6 @@ YearOutcome ResolutionCall::open(GameContext& ctx, Ui& ui, int16 textHeight) {
   msg.parmTextHeight = textHeight;
   ui.showModal(msg);
   YearOutcome outcome;
-  // Only a carried-out year loads the factions and checks them.
   if (ctx.runMode == 1) {
     outcome.playerDestroyed = msg.Metubou_Flg;
     outcome.allPlayersDestroyed = msg.checkAllMetubou();

@@ -60,3 +60,29 @@ TEST(Simulation, AComputerGameRunsToTheCreditsAndScoresEveryFaction) {
   EXPECT_NE(json.find("\"name\":\"乙軍12\""), std::string::npos) << json;
   EXPECT_TRUE(game.dir().exists("\\play\\save\\velkaro_end.log"));
 }
+
+TEST(Simulation, ASavedGameContinuesFromItsYear) {
+  TempGameDir data;
+  SyntheticData::install(data);
+  TempGameDir game;
+  auto save = options(data, game, 1, 9);
+  save.players = {2};
+  save.untilYear = 192;
+  save.saveSlot = "07";
+  const sim::Summary first = sim::Simulation(save).run();
+  EXPECT_FALSE(first.ended);
+  EXPECT_EQ(first.lastYear, 191);
+  EXPECT_TRUE(game.dir().exists("\\play\\save\\save07.ini"));
+  EXPECT_FALSE(game.dir().exists("\\play\\save\\save7.ini"));
+
+  auto load = options(data, game, 1, 9);
+  load.loadSlot = "07";
+  load.untilYear = 195;
+  const sim::Summary second = sim::Simulation(load).run();
+  EXPECT_EQ(second.firstYear, 192);
+  EXPECT_EQ(second.lastYear, 194);
+
+  auto missing = options(data, game, 1, 9);
+  missing.loadSlot = "8";
+  EXPECT_THROW(sim::Simulation(missing).run(), std::runtime_error);
+}

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "persistence/SVLD.h"
+#include "setup/Form2.h"
+#include "support/SyntheticData.h"
+#include "turn/Main.h"
+#include "ui/scripted/ScriptedUi.h"
+
+using namespace velkaro;
+using velkaro::test::SyntheticData;
+using velkaro::test::TempGameDir;
+
+namespace {
+
+// Presses the digits and "決定" on every save/load screen shown.
+void answerSlot(ScriptedUi& ui, const std::string& digits) {
+  ui.onShow("SVLD", [digits](Screen& s) {
+    auto& slot = static_cast<SVLD&>(s);
+    for (char c : digits) slot.Command1_Click(c - '0');
+    slot.Command2_Click(1);
+  });
+}
+
+Main* shownMain(ScriptedUi& ui) {
+  ui.collect();
+  auto& shown = ui.modeless();
+  auto it = std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s->screenName() == "Main"; });
+  return it == shown.end() ? nullptr : static_cast<Main*>(it->get());
+}
+
+}  // namespace
+
+TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen) {
+  TempGameDir game;
+  SyntheticData::install(game);
+  GameContext ctx(game.dir());
+  ctx.rng.fixSeed(3);
+  ScriptedUi ui;
+  {
+    Form2 title(ctx, ui);
+    title.Form_Load();
+    title.List1[1].setSelected(0, true);
+    title.Command2_Click();
+  }
+  Main* m = shownMain(ui);
+  ASSERT_NE(m, nullptr);
+  m->Command1_Click(3);  // Auto: the year passes
+  ASSERT_EQ(m->year(), 190);
+
+  answerSlot(ui, "07");
+  m->cmdSave_Click();
+  EXPECT_EQ(ctx.confirmResult, 1);
+  EXPECT_TRUE(ctx.saved);
+  const std::string savedOfficers = game.readBytes("save/busv07.ini");
+  EXPECT_EQ(savedOfficers, game.readBytes("ini/busv.ini"));
+
+  m->Command1_Click(3);
+  m->Command1_Click(3);
+  ASSERT_EQ(m->year(), 192);
+  EXPECT_FALSE(ctx.saved);
+
+  m->cmdLoad_Click();  // "セーブをしてませんがよろしいですか？" is answered Yes
+  EXPECT_EQ(m->year(), 190);
+  EXPECT_EQ(ctx.OFFICER_MAX, 170);
+  EXPECT_EQ(ctx.scenario, 1);
+  EXPECT_EQ(game.readBytes("ini/busv.ini"), savedOfficers);
+  EXPECT_EQ(ctx.playerName[0], "甲軍1");
+
+  // A fresh start of the program: the title screen's "続きから" with slot 07.
+  GameContext again(game.dir());
+  ScriptedUi ui2;
+  answerSlot(ui2, "07");
+  Form2 title(again, ui2);
+  title.Form_Load();
+  title.Command1_Click(1);
+  EXPECT_TRUE(title.closed);
+  Main* resumed = shownMain(ui2);
+  ASSERT_NE(resumed, nullptr);
+  EXPECT_EQ(resumed->year(), 190);
+  EXPECT_EQ(again.OFFICER_MAX, 170);
+  EXPECT_EQ(again.playerFaction[0], 1);
+  EXPECT_EQ(game.readBytes("ini/busv.ini"), savedOfficers);
+  EXPECT_NE(std::find(ui2.messages.begin(), ui2.messages.end(), "save07シナリオ 1甲軍1 190年\r\nこれをロードしますか？"),
+            ui2.messages.end());
+}
