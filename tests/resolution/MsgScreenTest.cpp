@@ -44,20 +44,6 @@ TEST(MsgScreen, ReportModesShowTheSharedTextAsOnePageWithCloseEnabledAtOnce) {
   }
 }
 
-TEST(MsgScreen, CaptionsHeadingAndCaution) {
-  ResolutionTable t;
-  t.ctx.runMode = 2;
-  t.msg.Form_Load();
-  EXPECT_EQ(t.msg.caption, "Velkaro・Ostrel");
-  EXPECT_EQ(t.msg.Command1[0].caption, "閉");
-  EXPECT_EQ(t.msg.Command1[1].caption, "前ページ");
-  EXPECT_EQ(t.msg.Command1[2].caption, "次ページ");
-  EXPECT_EQ(t.msg.Command1[3].caption, "最終ページ");
-  EXPECT_EQ(t.msg.Lbl_Caution.caption, "プレイヤーが攻撃を受けています");
-  t.msg.init_rtn();
-  EXPECT_EQ(t.msg.pageText(0), kHeading190);
-}
-
 TEST(MsgScreen, PagingButtonsFollowTheTerminator) {
   ResolutionTable t;
   fill(t.msg, 4);
@@ -144,16 +130,6 @@ TEST(MsgScreen, TextHeightFollowsTheTextOrTheOpenersRequest) {
   EXPECT_EQ(asked.msg.parmTextHeight, 0);
   EXPECT_EQ(asked.ctx.confirmResult, 1);
   EXPECT_TRUE(asked.msg.closed);
-}
-
-TEST(MsgScreen, ScrollingMovesTheTextLabel) {
-  ResolutionTable t;
-  t.ctx.runMode = 2;
-  t.ctx.sharedText = std::string(1500, 'a');
-  t.msg.Form_Load();
-  t.msg.VScroll1.value = -900;
-  t.msg.VScroll1_Change();
-  EXPECT_EQ(t.msg.Label1Area.top, -900);
 }
 
 TEST(MsgScreen, CreditsArePagedByTheTimerAndCloseWaitsForTheLastPage) {
