@@ -26,39 +26,39 @@ ResolutionTable::ResolutionTable(std::uint64_t seed) : ctx(game.dir()), msg(ctx,
   game.writeText("ini/Text.ini", templates());
 }
 
-Bushou& ResolutionTable::officer(const OfficerSpec& spec) {
-  Bushou& b = board.officers[spec.id];
+Bushou& ResolutionTable::officer(const OfficerRow& row) {
+  Bushou& b = board.officers[row.id];
   b = Bushou();
-  b.id = static_cast<int16>(spec.id);
-  b.name = spec.name.empty() ? "将" + std::to_string(spec.id) : spec.name;
-  b.kunID = static_cast<int16>(spec.kunID);
-  b.Job = static_cast<int16>(spec.job);
-  b.policy = static_cast<int16>(spec.policy);
-  b.fight = static_cast<int16>(spec.fight);
-  b.wisdom = static_cast<int16>(spec.wisdom);
-  b.tactics = static_cast<int16>(spec.tactics);
-  b.charm = static_cast<int16>(spec.charm);
-  b.Setu = static_cast<int16>(spec.setu);
+  b.id = static_cast<int16>(row.id);
+  b.name = row.name.empty() ? "将" + std::to_string(row.id) : row.name;
+  b.kunID = static_cast<int16>(row.kunID);
+  b.Job = static_cast<int16>(row.job);
+  b.policy = static_cast<int16>(row.policy);
+  b.fight = static_cast<int16>(row.fight);
+  b.wisdom = static_cast<int16>(row.wisdom);
+  b.tactics = static_cast<int16>(row.tactics);
+  b.charm = static_cast<int16>(row.charm);
+  b.Setu = static_cast<int16>(row.setu);
   b.jpg = "face";
   derive();
   return b;
 }
 
-gun& ResolutionTable::faction(const FactionSpec& spec) {
-  gun& g = board.factions[spec.id];
+gun& ResolutionTable::faction(const FactionRow& row) {
+  gun& g = board.factions[row.id];
   g = gun();
-  g.id = static_cast<int16>(spec.id);
-  g.name = spec.name.empty() ? "国" + std::to_string(spec.id) : spec.name;
-  g.kunshuID = static_cast<int16>(spec.kunshu);
-  g.meishuID = static_cast<int16>(spec.meishu);
-  g.army = static_cast<int16>(spec.army);
-  g.seihei = static_cast<int16>(spec.seihei);
-  g.meisei = static_cast<int16>(spec.meisei);
-  g.tian = static_cast<int16>(spec.tian);
-  g.kessoku = static_cast<int16>(spec.kessoku);
-  g.ifu = static_cast<int16>(spec.ifu);
+  g.id = static_cast<int16>(row.id);
+  g.name = row.name.empty() ? "国" + std::to_string(row.id) : row.name;
+  g.kunshuID = static_cast<int16>(row.kunshu);
+  g.meishuID = static_cast<int16>(row.meishu);
+  g.army = static_cast<int16>(row.army);
+  g.seihei = static_cast<int16>(row.seihei);
+  g.meisei = static_cast<int16>(row.meisei);
+  g.tian = static_cast<int16>(row.tian);
+  g.kessoku = static_cast<int16>(row.kessoku);
+  g.ifu = static_cast<int16>(row.ifu);
   g.del = false;
-  ctx.factionPanel[static_cast<std::size_t>(spec.id)] = static_cast<int16>(spec.panel);
+  ctx.factionPanel[static_cast<std::size_t>(row.id)] = static_cast<int16>(row.panel);
   derive();
   return g;
 }

@@ -13,7 +13,7 @@
 
 namespace velkaro::test {
 
-struct OfficerSpec {
+struct OfficerRow {
   int id = 0;
   std::string name;
   int kunID = 0;
@@ -26,7 +26,7 @@ struct OfficerSpec {
   int setu = 5;
 };
 
-struct FactionSpec {
+struct FactionRow {
   int id = 0;
   std::string name;
   int kunshu = 0;
@@ -50,8 +50,8 @@ class ResolutionTable {
   Msg msg;
   Board& board;
 
-  Bushou& officer(const OfficerSpec& spec);
-  gun& faction(const FactionSpec& spec);
+  Bushou& officer(const OfficerRow& row);
+  gun& faction(const FactionRow& row);
   // gunID of every officer from the rulers, as the screen derives it after loading.
   void derive() { msg.ld_Chr2(); }
 
