@@ -162,6 +162,55 @@ TEST_F(MainFixture, ReportsComeTenYearsBeforeTheEndAndAtTheEnd) {
   EXPECT_EQ(ctx.runMode, 0) << "the credits come last";
 }
 
+TEST_F(MainFixture, ScenarioTwoReportsWhenYear211Begins) {
+  Main& m = start(2, {0});
+  EXPECT_EQ(m.year(), 195);
+  EXPECT_EQ(m.endYear(), 221);
+  while (m.year() < 210) m.Command1_Click(3);
+  EXPECT_EQ(ctx.sharedText.find("中間報告"), std::string::npos);
+  m.Command1_Click(3);
+  EXPECT_EQ(m.year(), 211);
+  EXPECT_EQ(ctx.sharedText.rfind("中間報告（ゲーム終了１０年前）\r\n", 0), 0u);
+}
+
+TEST_F(MainFixture, ThePlayersAreAskedOnceWhetherToGoOnWhenAllHaveFallen) {
+  // Faction 13 has no troops, no fame and nobody serving its ruler: it falls in its first year.
+  std::string officers = SyntheticData::officerMaster(155, 13, "甲");
+  for (int id = 122; id <= 130; ++id) {
+    const std::string from = "\n121,";
+    const auto record = officers.find("." + std::to_string(id) + "\n");
+    officers.replace(officers.find(from, record), from.size(), "\n0,");
+  }
+  game.writeText("ini/Bushou1.ini", officers);
+  std::string factions = SyntheticData::factionMaster(13, "甲");
+  factions.replace(factions.find("0,121,59,15,50,60,70,40"), 23, "0,121,0,0,0,60,70,100");
+  game.writeText("ini/Gunbatu1.ini", factions);
+  Main& m = start(1, {12});
+  EXPECT_EQ(ui.messages.back(), "甲軍13の番です。");
+  ui.policy = [](const std::string& prompt, MsgStyle style) {
+    if (prompt.find("このまま続けますか？") != std::string::npos) return MsgResult::No;
+    return style == MsgStyle::YesNo ? MsgResult::Yes : MsgResult::Ok;
+  };
+  EXPECT_THROW(m.Command1_Click(3), ProgramEnded);
+  EXPECT_EQ(count("プレイヤーの軍団が滅亡しました。"), 1u);
+  EXPECT_EQ(ui.messages.back(), "プレイヤーの軍団が全て滅亡しました。\r\nこのまま続けますか？");
+  EXPECT_EQ(ctx.playerFaction[12], 0) << "the fallen player's slot is cleared";
+
+  // Going on: the computer plays on, one year for each "時間を進めますか？".
+  ui.policy = nullptr;
+  Main again(ctx, ui);
+  ctx.playerFaction[12] = 13;
+  game.writeText("ini/Gunbatu1.ini", factions);
+  again.Form_Load();
+  again.Command1_Click(3);
+  EXPECT_EQ(again.year(), 190);
+  EXPECT_EQ(again.currentPanel(), -1);
+  again.Command1_Click(3);
+  EXPECT_EQ(ui.messages.back(), "時間を進めますか？");
+  EXPECT_EQ(again.year(), 191);
+  EXPECT_EQ(count("プレイヤーの軍団が全て滅亡しました。\r\nこのまま続けますか？"), 2u) << "asked once per main screen";
+}
+
 TEST_F(MainFixture, MenusAskBeforeUnsavedWorkIsLost) {
   Main& m = start(1, {0});
   ui.queuedAnswers.push_back(MsgResult::No);
