@@ -2,8 +2,8 @@
 
 #include "persistence/SVLD.h"
 #include "resolution/Msg.h"
+#include "resolution/MsgPager.h"
 #include "screens/Strate.h"
-#include "ui/scripted/ScriptedUi.h"
 
 namespace velkaro::sim {
 
@@ -15,21 +15,9 @@ void Drivers::confirmStrategy(Screen& screen) {
 Drivers::Pages Drivers::pageThrough(Screen& screen) {
   auto& msg = static_cast<Msg&>(screen);
   Pages pages;
-  for (int i = 0; i < msg.pageCount(); ++i) pages.texts.push_back(msg.pageText(i));
   pages.wars = msg.warsFought;
   pages.righteousWars = msg.gisenFought;
-  // "閉" as soon as it may be pressed; until then the last page, the next page, or the timer.
-  for (int guard = 0; !msg.closed && guard < 1000; ++guard) {
-    if (msg.Command1[0].enabled) {
-      msg.Command1_Click(0);
-    } else if (msg.Command1[3].enabled) {
-      msg.Command1_Click(3);
-    } else if (msg.Command1[2].enabled) {
-      msg.Command1_Click(2);
-    } else {
-      ScriptedUi::fireTimers(msg);
-    }
-  }
+  pages.texts = MsgPager::readAndClose(msg);
   return pages;
 }
 

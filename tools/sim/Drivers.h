@@ -17,7 +17,7 @@ class Drivers {
 
   // The explanation screen: "決定" when it may confirm, otherwise "戻る".
   static void confirmStrategy(Screen& screen);
-  // The resolution screen: reads every page, then pages to the end and closes it.
+  // The resolution screen: every page as it is shown, then "閉".
   static Pages pageThrough(Screen& screen);
   // The save/load screen: types the slot's digits and presses "決定".
   static void typeSlot(Screen& screen, const std::string& slot);
