@@ -17,14 +17,7 @@ ALL_GdataView::ALL_GdataView(ALL_Gdata& screen, QtUi& ui) : ScreenView(screen, u
   layout->addWidget(table_, 1);
   auto* row = new QHBoxLayout();
   row->addStretch();
-  for (int i : {1, 0}) {
-    auto* b = new QPushButton(this);
-    b->setMinimumSize(130, 36);
-    b->setAutoDefault(false);
-    buttons_[static_cast<std::size_t>(i)] = b;
-    row->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [this, i] { act([this, i] { all_.Command1_Click(i); }); });
-  }
+  for (int i : {1, 0}) buttons_[static_cast<std::size_t>(i)] = addButton(row, [this, i] { all_.Command1_Click(i); });
   layout->addLayout(row);
 }
 

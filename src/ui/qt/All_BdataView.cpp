@@ -44,12 +44,8 @@ All_BdataView::All_BdataView(All_Bdata& screen, QtUi& ui) : ScreenView(screen, u
   layout->addLayout(grid, 1);
   auto* row = new QHBoxLayout();
   row->addStretch();
-  back_ = new QPushButton(this);
-  back_->setMinimumSize(130, 36);
-  back_->setAutoDefault(false);
-  row->addWidget(back_);
+  back_ = addButton(row, [this] { lists_.Command1_Click(); });
   layout->addLayout(row);
-  connect(back_, &QPushButton::clicked, this, [this] { act([this] { lists_.Command1_Click(); }); });
 }
 
 void All_BdataView::refresh() {

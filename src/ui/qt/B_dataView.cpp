@@ -20,12 +20,8 @@ B_dataView::B_dataView(B_data& screen, QtUi& ui) : ScreenView(screen, ui), table
   layout->addWidget(hint_);
   auto* row = new QHBoxLayout();
   row->addStretch();
-  back_ = new QPushButton(this);
-  back_->setMinimumSize(130, 36);
-  back_->setAutoDefault(false);
-  row->addWidget(back_);
+  back_ = addButton(row, [this] { table_.Command1_Click(); });
   layout->addLayout(row);
-  connect(back_, &QPushButton::clicked, this, [this] { act([this] { table_.Command1_Click(); }); });
 }
 
 void B_dataView::refresh() {

@@ -69,14 +69,7 @@ GdataView::GdataView(Gdata& screen, QtUi& ui) : ScreenView(screen, ui), gdata_(s
 
   auto* row = new QHBoxLayout();
   row->addStretch();
-  for (int i : {1, 0}) {
-    auto* b = new QPushButton(this);
-    b->setMinimumSize(130, 36);
-    b->setAutoDefault(false);
-    buttons_[static_cast<std::size_t>(i)] = b;
-    row->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [this, i] { act([this, i] { gdata_.Command1_Click(i); }); });
-  }
+  for (int i : {1, 0}) buttons_[static_cast<std::size_t>(i)] = addButton(row, [this, i] { gdata_.Command1_Click(i); });
   layout->addLayout(row);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -57,6 +58,15 @@ void ScreenView::show(QListWidget* widget, const ListBox& list) {
     palette.setColor(QPalette::Base, QColor::fromRgb(list.backColour));
   }
   widget->setPalette(palette);
+}
+
+QPushButton* ScreenView::addButton(QBoxLayout* row, const std::function<void()>& event) {
+  auto* button = new QPushButton(this);
+  button->setMinimumSize(130, 36);
+  button->setAutoDefault(false);
+  row->addWidget(button);
+  connect(button, &QPushButton::clicked, this, [this, event] { act(event); });
+  return button;
 }
 
 void ScreenView::takeSelection(QListWidget* widget, ListBox& list) {

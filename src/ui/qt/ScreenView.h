@@ -7,6 +7,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QBoxLayout;
 
 namespace velkaro::qt {
 
@@ -34,6 +35,8 @@ class ScreenView : public QWidget {
   static void show(QListWidget* widget, const ListBox& list);
   // Copies the user's selection of a multi-select list back into the core list.
   static void takeSelection(QListWidget* widget, ListBox& list);
+  // A command button of the usual size appended to the row; a click runs the event.
+  QPushButton* addButton(QBoxLayout* row, const std::function<void()>& event);
 
   Screen& screen_;
   QtUi& ui_;
