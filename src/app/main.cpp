@@ -47,5 +47,6 @@ int main(int argc, char** argv) {
   velkaro::qt::QtUi ui;
   velkaro::qt::registerViews(ui);
   ui.showModeless(velkaro::ScreenFactory::make(velkaro::ScreenKind::Form2, context, ui));
+  if (ui.openWindows() == 0) return 1;
   return QApplication::exec();
 }

@@ -23,9 +23,15 @@ void Form2::Form_Load() {
   splash_ = 0;
   timers[0] = Timer{1200, true};
   ui_.timersChanged(*this);
-  init_rtn();
-  ld_Gnm_rtn();
-  mk_Gunsv_rtn();
+  // A missing or broken data file is reported, and the screen still opens: another scenario
+  // may be sound, and "終了" must stay reachable.
+  try {
+    init_rtn();
+    ld_Gnm_rtn();
+    mk_Gunsv_rtn();
+  } catch (const DataError& e) {
+    ui_.msgBox(e.what(), MsgStyle::OkOnly);
+  }
 }
 
 void Form2::init_rtn() {
@@ -43,6 +49,7 @@ void Form2::init_rtn() {
   ctx_.FACTION_MAX = 13;
   ctx_.OFFICER_MAX = 155;
   ctx_.scenario = 1;
+  List1[1].clear();
   mk_Rinbusv();
   ctx_.textNumber = 21;
   ld_Text_rtn();

@@ -79,6 +79,8 @@ void Main::startLoadedGame() {
   tebanIncliment_rtn();
   Res_rtn();
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
+  // The panels show the restored cohesion at once, not a year later.
+  Dsp_Gun_rtn();
 }
 
 void Main::mk_Gunsv_rtn() { ScenarioFiles::mk_Gunsv_rtn(ctx_.dir, ctx_.scenario); }

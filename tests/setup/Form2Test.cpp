@@ -157,6 +157,24 @@ TEST_F(TitleFixture, MissingMasterGivesAMessageAndKeepsTheScreenUsable) {
   EXPECT_EQ(title.List1[1].listCount(), 13);
 }
 
+TEST(Title, OpensWithAMessageWhenScenarioOnesMasterIsMissing) {
+  TempGameDir game;
+  SyntheticData::install(game);
+  std::filesystem::remove(game.root() / "ini" / "Bushou1.ini");
+  GameContext context(game.dir());
+  ScriptedUi ui;
+  Form2 title(context, ui);
+  title.Form_Load();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0], "ファイル「\\ini\\Bushou1.ini」が見つかりません。");
+  EXPECT_EQ(title.List1[0].listCount(), 6) << "the scenarios can still be chosen";
+  EXPECT_EQ(title.Command1[0].caption, "終了");
+  title.List1[0].listIndex = 1;
+  title.List1_Click(0);
+  EXPECT_EQ(title.List1[1].listCount(), 12);
+  EXPECT_EQ(game.readBytes("ini/busv.ini"), game.readBytes("ini/Bushou2.ini"));
+}
+
 TEST_F(TitleFixture, ShortNamePoolStopsTheNewGameBeforeAnythingIsWritten) {
   game.writeText("ini/sei.ini", SyntheticData::pool("姓", 100));
   const std::string before = game.readBytes("ini/busv.ini");

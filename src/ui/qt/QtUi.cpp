@@ -130,6 +130,12 @@ void QtUi::endProgram() {
   std::quick_exit(0);
 }
 
+std::size_t QtUi::openWindows() const {
+  std::size_t open = 0;
+  for (const ScreenWindow* window : windows_) open += window->screenOpen() ? 1 : 0;
+  return open;
+}
+
 void QtUi::refreshAll() {
   const auto windows = windows_;
   for (ScreenWindow* window : windows) {

@@ -38,6 +38,8 @@ class QtUi : public Ui {
   bool dispatch(const std::function<void()>& event);
 
   void windowGone(ScreenWindow* window);
+  // Windows whose screen is still open.
+  std::size_t openWindows() const;
 
  private:
   ScreenWindow* makeWindow(Screen& screen);

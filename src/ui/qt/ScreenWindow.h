@@ -20,6 +20,7 @@ class ScreenWindow : public QDialog {
   ~ScreenWindow() override;
 
   Screen& screen() { return screen_; }
+  bool screenOpen() const { return !screen_.closed; }
   ScreenView* view() { return view_; }
   void own(std::unique_ptr<Screen> screen) { owned_ = std::move(screen); }
   bool owns() const { return owned_ != nullptr; }
