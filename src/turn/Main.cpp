@@ -256,13 +256,14 @@ void Main::Com_Lst_Click(int panel) {
   // Who else is moving on this line.
   std::string sameLine;
   StateFiles files(ctx_.dir);
+  FactionTable factions;
+  files.loadFactions(factions, ctx_.FACTION_MAX);
   for (int f = 1; f <= ctx_.FACTION_MAX; ++f) {
     const auto id = static_cast<std::size_t>(f);
     bool listed = false;
     for (const auto& item : Gun_lst[k].items) listed = listed || item.itemData == f;
     if (!listed || ctx_.factionPanel[id] != panel || ctx_.chosenLine[id] != p) continue;
-    gun g;
-    if (files.loadFaction(f, ctx_.FACTION_MAX, g)) sameLine += g.name + "、";
+    if (!factions[f].del) sameLine += factions[f].name + "、";
   }
   if (!sameLine.empty()) sameLine += "が動いている";
   // The amount follows the list on a line of its own, so the two never run together.
@@ -270,11 +271,8 @@ void Main::Com_Lst_Click(int panel) {
 
   const int16 target = ctx_.param1[k][line];
   const int16 amount = ctx_.param2[k][line];
-  auto factionName = [&](int id) {
-    gun g;
-    files.loadFaction(id, ctx_.FACTION_MAX, g);
-    return g.name;
-  };
+  // A target that is no faction of the file has no name (not the placeholder's "某国").
+  auto factionName = [&](int id) { return id >= 1 && factions[id].id == id ? factions[id].name : std::string(); };
   auto officerName = [&](int id) { return files.loadOfficer(id, ctx_.OFFICER_MAX).name; };
   // Offers not aimed at an officer show no officer's data.
   ctx_.selectedOfficer = 0;

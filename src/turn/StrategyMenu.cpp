@@ -22,8 +22,11 @@ int16 StrategyMenu::pick(const std::vector<int16>& candidates) {
 }
 
 int16 StrategyMenu::Rnd_Zai_rtn() {
-  officers_.clear();
-  StateFiles(ctx_.dir).loadOfficers(officers_, ctx_.OFFICER_MAX);
+  // Dealing changes no officer, so one reading of the file serves every pick of the deal.
+  if (!officersLoaded_) {
+    StateFiles(ctx_.dir).loadOfficers(officers_, ctx_.OFFICER_MAX);
+    officersLoaded_ = true;
+  }
   std::vector<int16> candidates;
   for (int i = 1; i <= ctx_.OFFICER_MAX && i < OfficerTable::kSlots; ++i) {
     if (officers_[i].id == i && officers_[i].kunID == 0) candidates.push_back(static_cast<int16>(i));

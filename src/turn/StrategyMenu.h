@@ -37,7 +37,8 @@ class StrategyMenu {
   int16 iminzokuAmount(double x);
 
   GameContext& ctx_;
-  OfficerTable officers_;  // as read by the last Rnd_Zai_rtn
+  OfficerTable officers_;  // the officer file, read by the first Rnd_Zai_rtn
+  bool officersLoaded_ = false;
   const std::array<ListBox, kPanels>& factionLists_;
   std::array<ListBox, kPanels>& strategyLists_;
 };
