@@ -11,8 +11,8 @@
 #include "data/GameContext.h"
 #include "screens/ScreenFactory.h"
 #include "ui/Ui.h"
-#include "ui/qt/QtUi.h"
-#include "ui/qt/Views.h"
+#include "qt/QtUi.h"
+#include "qt/Views.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   velkaro::GameContext context{velkaro::GameDir(root)};
   velkaro::qt::QtUi ui;
   velkaro::qt::registerViews(ui);
-  ui.showModeless(velkaro::ScreenFactory::make(velkaro::ScreenKind::Form2, context, ui));
+  ui.showModeless(velkaro::ScreenFactory::make(velkaro::ScreenKind::TitleScreen, context, ui));
   if (ui.openWindows() == 0) return 1;
   return QApplication::exec();
 }

@@ -62,8 +62,8 @@ struct GameContext {
   int16 selectedFaction = 0;
   int16 selectedOfficer = 0;
 
-  int16 newOrLoaded = 0;    // 2 = a saved game was just loaded; also the mode of SVLD and Strate
-  int16 confirmResult = 0;  // the shared answer of SVLD and the explanation screen
+  int16 newOrLoaded = 0;    // 2 = a saved game was just loaded; also the mode of SaveLoadScreen and StrategyExplanation
+  int16 confirmResult = 0;  // the shared answer of SaveLoadScreen and the explanation screen
   bool saved = false;
 
   std::array<int16, kSlotEntries> slotRecord{};

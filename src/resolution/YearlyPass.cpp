@@ -5,7 +5,7 @@
 #include "data/TextFile.h"
 #include "resolution/Campaigns.h"
 #include "resolution/Diplomacy.h"
-#include "resolution/Msg.h"
+#include "resolution/ResolutionScreen.h"
 
 namespace velkaro {
 namespace {
@@ -36,7 +36,7 @@ const YearlyPass::Rule kRules[13] = {
 
 const YearlyPass::Rule* YearlyPass::rule(int code) { return code >= 1 && code <= 12 ? &kRules[code] : nullptr; }
 
-YearlyPass::YearlyPass(Msg& msg) : msg_(msg), board_(msg.board()) {}
+YearlyPass::YearlyPass(ResolutionScreen& msg) : msg_(msg), board_(msg.board()) {}
 
 void YearlyPass::run() {
   Random& rng = board_.rng();

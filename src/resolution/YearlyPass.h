@@ -10,11 +10,11 @@
 namespace velkaro {
 
 class Board;
-class Msg;
+class ResolutionScreen;
 
 class YearlyPass {
  public:
-  explicit YearlyPass(Msg& msg);
+  explicit YearlyPass(ResolutionScreen& msg);
 
   // Luck, then each panel's lines in order. The closing steps belong to the caller.
   void run();
@@ -41,7 +41,7 @@ class YearlyPass {
   void resolve(const StrategyLine& line);
   void war(const StrategyLine& line, bool gisen);
 
-  Msg& msg_;
+  ResolutionScreen& msg_;
   Board& board_;
   std::array<int, kPlayerSlots> luck_{};
   bool attacked_ = false;

@@ -8,19 +8,19 @@
 namespace velkaro {
 
 enum class ScreenKind {
-  Form2,       // title screen
-  Main,        // main screen
-  Msg,         // resolution screen
-  SVLD,        // save and load
-  DLogReader,  // battle-log reader
-  Gdata,       // faction detail
-  ALL_Gdata,   // all factions
-  B_data,      // officers of a faction
-  All_Bdata,   // officer lists of every faction
-  Status,      // officer status
-  Strate,      // strategy explanation
-  Editor,      // officer editor
-  Cmt_Edit,    // comment editor
+  TitleScreen,         // title screen
+  MainScreen,          // main screen
+  ResolutionScreen,    // resolution screen
+  SaveLoadScreen,      // save and load
+  LogReader,           // battle-log reader
+  FactionDetail,       // faction detail
+  AllFactions,         // all factions
+  OfficerRoster,       // officers of a faction
+  FactionOfficerLists, // officer lists of every faction
+  OfficerStatus,       // officer status
+  StrategyExplanation, // strategy explanation
+  OfficerEditor,       // officer editor
+  CommentEditor,       // comment editor
 };
 
 class ScreenFactory {

@@ -1,11 +1,11 @@
 #include "turn/ResolutionCall.h"
 
-#include "resolution/Msg.h"
+#include "resolution/ResolutionScreen.h"
 
 namespace velkaro {
 
 YearOutcome ResolutionCall::open(GameContext& ctx, Ui& ui, int16 textHeight) {
-  Msg msg(ctx, ui);
+  ResolutionScreen msg(ctx, ui);
   msg.parmTextHeight = textHeight;
   ui.showModal(msg);
   YearOutcome outcome;

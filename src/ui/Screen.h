@@ -16,7 +16,7 @@ class Screen {
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
-  // The screen's name in the game's vocabulary ("Form2", "Main", "Msg", ...).
+  // The screen's name in the game's vocabulary ("TitleScreen", "MainScreen", "ResolutionScreen", ...).
   virtual std::string screenName() const = 0;
 
   // Called by the front end when it shows the screen.

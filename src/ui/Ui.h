@@ -25,7 +25,7 @@ class Ui {
   virtual void showModeless(std::unique_ptr<Screen> screen) = 0;
   // The screen asks to be closed (its opener's showModal returns).
   virtual void close(Screen& screen) = 0;
-  // Closes every open modeless screen of that name (for example "Gdata").
+  // Closes every open modeless screen of that name (for example "FactionDetail").
   virtual void closeModeless(const std::string& screenName) = 0;
   // The screen's timers changed (interval or enabled).
   virtual void timersChanged(Screen& screen) = 0;

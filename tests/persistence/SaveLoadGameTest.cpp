@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "persistence/SVLD.h"
-#include "setup/Form2.h"
+#include "persistence/SaveLoadScreen.h"
+#include "setup/TitleScreen.h"
 #include "support/SyntheticData.h"
-#include "turn/Main.h"
+#include "turn/MainScreen.h"
 #include "ui/scripted/ScriptedUi.h"
 
 using namespace velkaro;
@@ -16,18 +16,18 @@ namespace {
 
 // Presses the digits and "決定" on every save/load screen shown.
 void answerSlot(ScriptedUi& ui, const std::string& digits) {
-  ui.onShow("SVLD", [digits](Screen& s) {
-    auto& slot = static_cast<SVLD&>(s);
+  ui.onShow("SaveLoadScreen", [digits](Screen& s) {
+    auto& slot = static_cast<SaveLoadScreen&>(s);
     for (char c : digits) slot.Command1_Click(c - '0');
     slot.Command2_Click(1);
   });
 }
 
-Main* shownMain(ScriptedUi& ui) {
+MainScreen* shownMain(ScriptedUi& ui) {
   ui.collect();
   auto& shown = ui.modeless();
-  auto it = std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s->screenName() == "Main"; });
-  return it == shown.end() ? nullptr : static_cast<Main*>(it->get());
+  auto it = std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s->screenName() == "MainScreen"; });
+  return it == shown.end() ? nullptr : static_cast<MainScreen*>(it->get());
 }
 
 }  // namespace
@@ -39,12 +39,12 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   ctx.rng.fixSeed(3);
   ScriptedUi ui;
   {
-    Form2 title(ctx, ui);
+    TitleScreen title(ctx, ui);
     title.Form_Load();
     title.List1[1].setSelected(0, true);
     title.Command2_Click();
   }
-  Main* m = shownMain(ui);
+  MainScreen* m = shownMain(ui);
   ASSERT_NE(m, nullptr);
   m->Command1_Click(3);  // Auto: the year passes
   ASSERT_EQ(m->year(), 190);
@@ -72,11 +72,11 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   GameContext again(game.dir());
   ScriptedUi ui2;
   answerSlot(ui2, "07");
-  Form2 title(again, ui2);
+  TitleScreen title(again, ui2);
   title.Form_Load();
   title.Command1_Click(1);
   EXPECT_TRUE(title.closed);
-  Main* resumed = shownMain(ui2);
+  MainScreen* resumed = shownMain(ui2);
   ASSERT_NE(resumed, nullptr);
   EXPECT_EQ(resumed->year(), 190);
   EXPECT_EQ(again.OFFICER_MAX, 170);

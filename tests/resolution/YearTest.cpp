@@ -4,7 +4,7 @@
 
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
-#include "resolution/MsgPager.h"
+#include "resolution/ResolutionPager.h"
 #include "support/ResolutionTable.h"
 
 using namespace velkaro;
@@ -50,7 +50,7 @@ TEST(Year, ACarriedOutYearIsResolvedSavedAndLogged) {
   t.ctx.runMode = 1;
   t.ctx.resolutionYear = 191;
 
-  Msg msg(t.ctx, t.ui);
+  ResolutionScreen msg(t.ctx, t.ui);
   msg.Form_Load();
   EXPECT_EQ(msg.warsFought, 2);
   EXPECT_TRUE(msg.Lbl_Caution.visible);
@@ -79,7 +79,7 @@ TEST(Year, ACarriedOutYearIsResolvedSavedAndLogged) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "EOT======="), 1);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "＝＝ 　191年　＝＝"), 1);
 
-  const std::vector<std::string> read = MsgPager::readAndClose(msg);
+  const std::vector<std::string> read = ResolutionPager::readAndClose(msg);
   EXPECT_EQ(static_cast<int>(read.size()), msg.pageCount());
   EXPECT_TRUE(msg.closed);
 }
@@ -105,7 +105,7 @@ TEST(Year, ManySeededYearsOfEveryStrategyStaySound) {
     for (int f = 1; f <= 6; ++f) t.choose(f, rng.d(4));
     t.writeState();
     t.ctx.runMode = 1;
-    Msg msg(t.ctx, t.ui);
+    ResolutionScreen msg(t.ctx, t.ui);
     msg.Form_Load();
     const Board& b = msg.board();
     EXPECT_LE(msg.pageCount(), 41) << seed;
@@ -120,7 +120,7 @@ TEST(Year, ManySeededYearsOfEveryStrategyStaySound) {
     const auto lines = TextFile::readLines(t.ctx.dir, "\\ini\\velkaro.log");
     EXPECT_EQ(lines.back(), "EOT=======") << seed;
     EXPECT_EQ(msg.All_Metubou_Flg, msg.checkAllMetubou()) << seed;
-    MsgPager::readAndClose(msg);
+    ResolutionPager::readAndClose(msg);
     EXPECT_TRUE(msg.closed) << seed;
   }
 }

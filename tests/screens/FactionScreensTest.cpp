@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "data/TextFile.h"
-#include "screens/ALL_Gdata.h"
-#include "screens/B_data.h"
-#include "screens/Gdata.h"
+#include "screens/AllFactions.h"
+#include "screens/OfficerRoster.h"
+#include "screens/FactionDetail.h"
 #include "support/Records.h"
 #include "support/TempGameDir.h"
 #include "ui/scripted/ScriptedUi.h"
@@ -57,7 +57,7 @@ using Lines = std::vector<std::string>;
 TEST_F(FactionFixture, DetailShowsFiguresAndOfficersByPost) {
   ctx.selectedFaction = 1;
   ctx.sharedText = "戦争を画策中";
-  Gdata g(ctx, ui);
+  FactionDetail g(ctx, ui);
   g.Form_Load();
   EXPECT_EQ(g.caption, "曹操軍の内情");
   EXPECT_EQ(column(g.Label1), (Lines{"総兵力", "精兵数", "名声", "治安", "結束力", "畏怖"}));
@@ -75,16 +75,16 @@ TEST_F(FactionFixture, DetailShowsFiguresAndOfficersByPost) {
 
 TEST_F(FactionFixture, DetailOpensTheOfficerScreens) {
   ctx.selectedFaction = 2;
-  Gdata g(ctx, ui);
+  FactionDetail g(ctx, ui);
   g.Form_Load();
   EXPECT_EQ(names(g.Chr_lst[1]), (Lines{"関羽"}));
   int shownOfficer = -1;
-  ui.onShow("Status", [&](Screen& s) { shownOfficer = s.context().selectedOfficer; });
+  ui.onShow("OfficerStatus", [&](Screen& s) { shownOfficer = s.context().selectedOfficer; });
   g.Chr_lst[1].listIndex = 0;
   g.Chr_lst_Click(1);
   EXPECT_EQ(shownOfficer, 6);
   std::string table;
-  ui.onShow("B_data", [&](Screen& s) { table = static_cast<B_data&>(s).Lab_name.caption; });
+  ui.onShow("OfficerRoster", [&](Screen& s) { table = static_cast<OfficerRoster&>(s).Lab_name.caption; });
   g.Command1_Click(1);
   EXPECT_EQ(table, "劉備\r\n関羽\r\n") << "the table of the faction's ruler";
   g.Command1_Click(0);
@@ -93,14 +93,14 @@ TEST_F(FactionFixture, DetailOpensTheOfficerScreens) {
 
 TEST_F(FactionFixture, FactionMissingFromTheFileListsNobody) {
   ctx.selectedFaction = 7;
-  Gdata g(ctx, ui);
+  FactionDetail g(ctx, ui);
   g.Form_Load();
   EXPECT_EQ(g.caption, "軍の内情");
   for (const auto& list : g.Chr_lst) EXPECT_EQ(list.listCount(), 0) << "the unaffiliated are nobody's officers";
 }
 
 TEST_F(FactionFixture, OverviewHasOneRowPerSurvivingFaction) {
-  ALL_Gdata all(ctx, ui);
+  AllFactions all(ctx, ui);
   all.Form_Load();
   EXPECT_EQ(all.caption, "軍閥一覧");
   EXPECT_EQ(all.Lab_Cate[1].caption, "総兵力\r\n（千）");
@@ -118,7 +118,7 @@ TEST_F(FactionFixture, OverviewHasOneRowPerSurvivingFaction) {
   EXPECT_EQ(column(all.Lab_abl[6]), (Lines{"7", "2", "1"})) << "ruler included, post 0 too, not beyond OFFICER_MAX";
   EXPECT_EQ(all.Lab_abl[7].caption, "曹操\r\n曹操\r\n\r\n") << "both allies show the leader; no alliance is empty";
   bool opened = false;
-  ui.onShow("All_Bdata", [&](Screen&) { opened = true; });
+  ui.onShow("FactionOfficerLists", [&](Screen&) { opened = true; });
   all.Command1_Click(1);
   EXPECT_TRUE(opened);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "data/TextFile.h"
-#include "screens/All_Bdata.h"
-#include "screens/B_data.h"
-#include "screens/Status.h"
+#include "screens/FactionOfficerLists.h"
+#include "screens/OfficerRoster.h"
+#include "screens/OfficerStatus.h"
 #include "support/Records.h"
 #include "support/TempGameDir.h"
 #include "ui/scripted/ScriptedUi.h"
@@ -36,9 +36,9 @@ struct OfficerFixture : ::testing::Test {
     game.writeText("ini/Cmtsv.ini",
                    ".12\n君主甲\n若くして名を上げ,天下を望む。\n志は高い。\n.13\n次の人\n別の文\n.200\n架空\n読まれない\n");
   }
-  Status& status(int officer) {
+  OfficerStatus& status(int officer) {
     ctx.selectedOfficer = static_cast<int16>(officer);
-    screen = std::make_unique<Status>(ctx, ui);
+    screen = std::make_unique<OfficerStatus>(ctx, ui);
     screen->Form_Load();
     return *screen;
   }
@@ -47,7 +47,7 @@ struct OfficerFixture : ::testing::Test {
   TempGameDir game;
   GameContext ctx;
   ScriptedUi ui;
-  std::unique_ptr<Status> screen;
+  std::unique_ptr<OfficerStatus> screen;
 };
 
 using Lines = std::vector<std::string>;
@@ -55,7 +55,7 @@ using Lines = std::vector<std::string>;
 }  // namespace
 
 TEST_F(OfficerFixture, StatusShowsTheAbilitiesOfThePost) {
-  Status& ruler = status(10);
+  OfficerStatus& ruler = status(10);
   EXPECT_EQ(ruler.caption, "武将の説明");
   EXPECT_EQ(ruler.Name_lab.caption, "君主甲");
   EXPECT_EQ(ruler.Label1.caption, "君主");
@@ -66,16 +66,16 @@ TEST_F(OfficerFixture, StatusShowsTheAbilitiesOfThePost) {
   EXPECT_EQ(ruler.cmdEdit.caption, "Edit");
   EXPECT_EQ(ruler.Command1.caption, "Return");
 
-  Status& bukan = status(11);
+  OfficerStatus& bukan = status(11);
   EXPECT_EQ(bukan.Label1.caption, "武官");
   EXPECT_EQ(bukan.Skl_Kind[0].caption, "武勇");
   EXPECT_EQ(bukan.Skl_Lab[1].caption, "9");
 
-  Status& sanbou = status(12);
+  OfficerStatus& sanbou = status(12);
   EXPECT_EQ(sanbou.Skl_Kind[0].caption, "政治\r\n智謀\r\n采配");
   EXPECT_EQ(sanbou.Skl_Lab[1].caption, "8\r\n7\r\n6");
 
-  Status& none = status(16);
+  OfficerStatus& none = status(16);
   EXPECT_EQ(none.Label1.caption, "");
   EXPECT_EQ(none.Skl_Kind[0].caption, "");
   EXPECT_EQ(none.Skl_Lab[2].caption, "6\r\n6");
@@ -87,14 +87,14 @@ TEST_F(OfficerFixture, StatusComments) {
   EXPECT_EQ(status(12).Lab_cmt.caption, "");
   EXPECT_EQ(status(13).Lab_cmt.caption, "") << "a number without a record";
 
-  Status& unknown = status(99);
+  OfficerStatus& unknown = status(99);
   EXPECT_EQ(unknown.Name_lab.caption, "何某");
   EXPECT_EQ(unknown.Label1.caption, "");
   EXPECT_EQ(unknown.Skl_Lab[2].caption, "0\r\n0");
 }
 
 TEST_F(OfficerFixture, StatusHintAndReturn) {
-  Status& s = status(10);
+  OfficerStatus& s = status(10);
   EXPECT_EQ(s.Hlp.caption, "");
   s.Lab_cmt_MouseMove();
   EXPECT_EQ(s.Hlp.caption, "クリックしてコメントを書き換えられます");
@@ -106,7 +106,7 @@ TEST_F(OfficerFixture, StatusHintAndReturn) {
 
 TEST_F(OfficerFixture, OfficerTableShowsDashesForAbilitiesThePostHides) {
   ctx.selectedOfficer = 10;
-  B_data table(ctx, ui);
+  OfficerRoster table(ctx, ui);
   table.Form_Load();
   EXPECT_EQ(table.caption, "武将一覧");
   EXPECT_EQ(table.Lab_Cate[0].caption, "名前");
@@ -122,14 +122,14 @@ TEST_F(OfficerFixture, OfficerTableShowsDashesForAbilitiesThePostHides) {
   EXPECT_EQ(table.Lab_abl[6].caption, "君主\r\n武官\r\n参謀\r\n\r\n");
 
   ctx.selectedOfficer = 0;
-  B_data nobody(ctx, ui);
+  OfficerRoster nobody(ctx, ui);
   nobody.Form_Load();
   EXPECT_EQ(nobody.Lab_name.caption, "") << "the unaffiliated are not officer 0's";
 }
 
 TEST_F(OfficerFixture, FactionListsPanelsColoursAndMembers) {
   ctx.FACTION_MAX = 12;
-  All_Bdata lists(ctx, ui);
+  FactionOfficerLists lists(ctx, ui);
   lists.Form_Load();
   EXPECT_EQ(lists.caption, "各軍閥所属部将");
   EXPECT_TRUE(lists.Chr_lst[11].visible);
@@ -149,7 +149,7 @@ TEST_F(OfficerFixture, FactionListsPanelsColoursAndMembers) {
   EXPECT_EQ(total, 6) << "浪人丁 serves nobody and appears nowhere";
 
   std::string shown;
-  ui.onShow("Status", [&](Screen& s) { shown = static_cast<Status&>(s).Name_lab.caption; });
+  ui.onShow("OfficerStatus", [&](Screen& s) { shown = static_cast<OfficerStatus&>(s).Name_lab.caption; });
   lists.Chr_lst[0].listIndex = 1;
   lists.Chr_lst_Click(0);
   EXPECT_EQ(shown, "武官乙");

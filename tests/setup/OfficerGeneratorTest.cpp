@@ -3,7 +3,7 @@
 #include <set>
 
 #include "data/StateFiles.h"
-#include "setup/Form2.h"
+#include "setup/TitleScreen.h"
 #include "setup/OfficerGenerator.h"
 #include "setup/ScenarioFiles.h"
 #include "support/SyntheticData.h"
@@ -23,7 +23,7 @@ struct GeneratorFixture : ::testing::Test {
   // Starts a new game of the scenario through the title screen with the first faction.
   OfficerTable newGame(int scenario) {
     ScriptedUi ui;
-    Form2 title(context, ui);
+    TitleScreen title(context, ui);
     title.Form_Load();
     title.List1[0].listIndex = scenario - 1;
     title.List1_Click(0);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "data/GameContext.h"
-#include "resolution/Msg.h"
+#include "resolution/ResolutionScreen.h"
 #include "support/TempGameDir.h"
 #include "ui/scripted/ScriptedUi.h"
 
@@ -47,7 +47,7 @@ class ResolutionTable {
   TempGameDir game;
   GameContext ctx;
   ScriptedUi ui;
-  Msg msg;
+  ResolutionScreen msg;
   Board& board;
 
   Bushou& officer(const OfficerRow& row);

@@ -7,8 +7,8 @@
 
 #include "data/FactionTable.h"
 #include "data/StateFiles.h"
-#include "setup/Form2.h"
-#include "turn/Main.h"
+#include "setup/TitleScreen.h"
+#include "turn/MainScreen.h"
 #include "turn/Report.h"
 #include "tools/sim/Drivers.h"
 
@@ -92,18 +92,18 @@ void Simulation::prepareDirectory() {
 
 void Simulation::installHandlers() {
   ui_.onMessage = [this](const std::string& text) { write(text); };
-  ui_.onShow("Form2", [this](Screen& screen) { playTitle(screen); });
-  ui_.onShow("Main", [this](Screen& screen) { playMain(screen); });
-  ui_.onShow("Msg", [this](Screen& screen) { driveResolution(screen); });
-  ui_.onShow("Strate", [](Screen& screen) { Drivers::confirmStrategy(screen); });
+  ui_.onShow("TitleScreen", [this](Screen& screen) { playTitle(screen); });
+  ui_.onShow("MainScreen", [this](Screen& screen) { playMain(screen); });
+  ui_.onShow("ResolutionScreen", [this](Screen& screen) { driveResolution(screen); });
+  ui_.onShow("StrategyExplanation", [](Screen& screen) { Drivers::confirmStrategy(screen); });
 }
 
 void Simulation::playTitle(Screen& screen) {
-  auto& title = static_cast<Form2&>(screen);
+  auto& title = static_cast<TitleScreen&>(screen);
   title.List1[0].listIndex = options_.scenario - 1;
   title.List1_Click(0);
   if (options_.loadSlot) {
-    ui_.onShow("SVLD", [this](Screen& s) { driveSaveLoad(s, *options_.loadSlot); });
+    ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.loadSlot); });
     title.Command1_Click(1);
     if (!title.closed) throw std::runtime_error("the saved game " + *options_.loadSlot + " could not be loaded");
     return;
@@ -125,7 +125,7 @@ void Simulation::playTitle(Screen& screen) {
 }
 
 void Simulation::playMain(Screen& screen) {
-  auto& game = static_cast<Main&>(screen);
+  auto& game = static_cast<MainScreen&>(screen);
   main_ = &game;
   if (summary_.firstYear == 0) summary_.firstYear = game.year();
   {
@@ -137,7 +137,7 @@ void Simulation::playMain(Screen& screen) {
   while (!game.closed) {
     if (options_.untilYear && game.year() >= *options_.untilYear) {
       if (options_.saveSlot) {
-        ui_.onShow("SVLD", [this](Screen& s) { driveSaveLoad(s, *options_.saveSlot); });
+        ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.saveSlot); });
         game.cmdSave_Click();
       }
       throw StopRun{};
@@ -194,7 +194,7 @@ Summary Simulation::run() {
   prepareDirectory();
   installHandlers();
   try {
-    ui_.showModeless(std::make_unique<Form2>(ctx_, ui_));
+    ui_.showModeless(std::make_unique<TitleScreen>(ctx_, ui_));
   } catch (const ProgramEnded&) {
     summary_.ended = true;
   } catch (const StopRun&) {

@@ -14,7 +14,7 @@
 #include "ui/scripted/ScriptedUi.h"
 
 namespace velkaro {
-class Main;
+class MainScreen;
 }
 
 namespace velkaro::sim {
@@ -77,7 +77,7 @@ class Simulation {
   std::ofstream transcript_;
   std::vector<std::string> lines_;
   Summary summary_;
-  Main* main_ = nullptr;
+  MainScreen* main_ = nullptr;
   std::map<int, bool> wasDestroyed_;
 };
 

@@ -1,0 +1,124 @@
+#include "qt/LogReaderView.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace velkaro::qt {
+
+namespace {
+constexpr int kViewportWidth = 900;
+}
+
+LogReaderView::LogReaderView(LogReader& screen, QtUi& ui) : ScreenView(screen, ui), reader_(screen) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 12, 12, 12);
+
+  frame_ = new QFrame(this);
+  frame_->setFrameShape(QFrame::StyledPanel);
+  frame_->setStyleSheet("QFrame#frame { background: #f4efe2; }");
+  frame_->setObjectName("frame");
+  auto* inner = new QHBoxLayout(frame_);
+  inner->setContentsMargins(8, 0, 0, 0);
+  viewport_ = new QFrame(frame_);
+  viewport_->setFixedWidth(kViewportWidth);
+  text_ = new QLabel(viewport_);
+  text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  text_->setTextFormat(Qt::PlainText);
+  text_->setStyleSheet("QLabel { color: #2b2112; }");
+  bar_ = new QScrollBar(Qt::Vertical, frame_);
+  inner->addWidget(viewport_);
+  inner->addWidget(bar_);
+  layout->addWidget(frame_);
+  viewport_->installEventFilter(this);
+  text_->installEventFilter(this);
+
+  auto* row = new QHBoxLayout();
+  // 前ページ, 次ページ, 最終ページ, then 閉 at the right.
+  for (int i : {1, 2, 3, 0}) {
+    auto* b = new QPushButton(this);
+    b->setMinimumSize(130, 36);
+    b->setAutoDefault(false);
+    buttons_[static_cast<std::size_t>(i)] = b;
+    if (i == 0) row->addStretch();
+    row->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, i] { act([this, i] { reader_.Command1_Click(i); }); });
+  }
+  layout->addLayout(row);
+
+  connect(bar_, &QScrollBar::valueChanged, this, [this](int v) { scrollTo(v); });
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+int LogReaderView::px(int units) const {
+  // One text line of the font is 190 layout units.
+  return units * text_->fontMetrics().lineSpacing() / LogReader::kLineHeight;
+}
+
+QSize LogReaderView::preferredSize() const {
+  return {kViewportWidth + 60, px(reader_.Picture1Height) + 90};
+}
+
+void LogReaderView::scrollTo(int barValue) {
+  // The game's bar runs from 0 down to a negative maximum; Qt's runs upwards from 0.
+  act([this, barValue] {
+    reader_.VScroll1.value = -barValue;
+    reader_.VScroll1_Change();
+  });
+}
+
+void LogReaderView::refresh() {
+  frame_->setFixedHeight(px(reader_.Picture1Height));
+  viewport_->setFixedHeight(px(reader_.Picture2Height));
+  text_->setText(text(reader_.dspMsg.caption));
+  text_->setGeometry(0, px(reader_.dspMsgTop), kViewportWidth, px(reader_.dspMsgHeight));
+  {
+    const QSignalBlocker blocker(bar_);
+    bar_->setRange(0, -reader_.VScroll1.max);
+    bar_->setPageStep(reader_.VScroll1.largeChange);
+    bar_->setSingleStep(reader_.VScroll1.smallChange);
+    bar_->setValue(-reader_.VScroll1.value);
+    bar_->setEnabled(reader_.VScroll1.max < 0);
+  }
+  for (std::size_t i = 0; i < buttons_.size(); ++i) show(buttons_[i], reader_.Command1[i]);
+}
+
+void LogReaderView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_PageDown: bar_->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_PageUp: bar_->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_Down: bar_->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Up: bar_->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Left:
+      if (reader_.Command1[1].enabled) act([this] { reader_.Command1_Click(1); });
+      break;
+    case Qt::Key_Right:
+      if (reader_.Command1[2].enabled) act([this] { reader_.Command1_Click(2); });
+      break;
+    case Qt::Key_End:
+      if (reader_.Command1[3].enabled) act([this] { reader_.Command1_Click(3); });
+      break;
+    default: ScreenView::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+bool LogReaderView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && (watched == viewport_ || watched == text_)) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const int steps = wheel->angleDelta().y() / 120;
+    for (int i = 0; i < std::abs(steps) * 3; ++i) {
+      bar_->triggerAction(steps > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+    }
+    return true;
+  }
+  return ScreenView::eventFilter(watched, event);
+}
+
+}  // namespace velkaro::qt

@@ -1,0 +1,142 @@
+#include "qt/MainScreenView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt/QtUi.h"
+
+namespace velkaro::qt {
+
+MainScreenView::MainScreenView(MainScreen& screen, QtUi& ui) : ScreenView(screen, ui), main_(screen) {
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(10, 4, 10, 10);
+
+  auto* bar = new QMenuBar(this);
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+  QMenu* info = bar->addMenu(QStringLiteral("情報(&I)"));
+  QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+  auto item = [this](QMenu* menu, const char* text, void (MainScreen::*handler)()) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    connect(action, &QAction::triggered, this, [this, handler] { act([this, handler] { (main_.*handler)(); }); });
+    return action;
+  };
+  item(file, "セーブ(&S)", &MainScreen::cmdSave_Click)->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  item(file, "ロード(&L)", &MainScreen::cmdLoad_Click)->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+  item(file, "最初から(&N)", &MainScreen::newGame_Click);
+  file->addSeparator();
+  item(file, "終了(&X)", &MainScreen::exitGame_Click);
+  item(info, "軍閥一覧(&A)", &MainScreen::cmdItiran_Click);
+  item(tools, "ログを見る(&G)", &MainScreen::mnLog_Click);
+  item(tools, "バージョン情報(&V)", &MainScreen::cmdVer_Click);
+  outer->setMenuBar(bar);
+
+  year_ = new QLabel(this);
+  QFont yearFont = year_->font();
+  yearFont.setPointSizeF(yearFont.pointSizeF() * 1.25);
+  yearFont.setBold(true);
+  year_->setFont(yearFont);
+  outer->addWidget(year_);
+
+  auto* body = new QHBoxLayout();
+  outer->addLayout(body, 1);
+  auto* grid = new QGridLayout();
+  body->addLayout(grid, 1);
+
+  for (int k = 0; k < kPanels; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    panels_[i] = new QGroupBox(this);
+    auto* panel = new QGridLayout(panels_[i]);
+    shozoku_[i] = new QLabel(panels_[i]);
+    factions_[i] = new QListWidget(panels_[i]);
+    menus_[i] = new QListWidget(panels_[i]);
+    allianceHeads_[i] = new QLabel(panels_[i]);
+    allianceValues_[i] = new QLabel(panels_[i]);
+    allianceValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* strategyHead = new QLabel(QStringLiteral("戦略"), panels_[i]);
+    panel->addWidget(shozoku_[i], 0, 0);
+    panel->addWidget(strategyHead, 0, 1);
+    panel->addWidget(factions_[i], 1, 0);
+    panel->addWidget(menus_[i], 1, 1);
+    auto* totals = new QHBoxLayout();
+    totals->addWidget(allianceHeads_[i]);
+    totals->addWidget(allianceValues_[i]);
+    totals->addStretch(1);
+    panel->addLayout(totals, 2, 0, 1, 2);
+    panel->setColumnStretch(0, 1);
+    panel->setColumnStretch(1, 1);
+    grid->addWidget(panels_[i], k / 2, k % 2);
+
+    connect(menus_[i], &QListWidget::itemClicked, this, [this, k, i](QListWidgetItem* it) {
+      const int row = menus_[i]->row(it);
+      act([this, k, row] {
+        main_.Com_Lst[static_cast<std::size_t>(k)].listIndex = row;
+        main_.Com_Lst_Click(k);
+      });
+    });
+    connect(menus_[i], &QListWidget::itemActivated, this, [this, k, i](QListWidgetItem* it) {
+      const int row = menus_[i]->row(it);
+      act([this, k, row] {
+        main_.Com_Lst[static_cast<std::size_t>(k)].listIndex = row;
+        main_.Com_Lst_Click(k);
+      });
+    });
+    auto factionClicked = [this, k, i](QListWidgetItem* it) {
+      const int row = factions_[i]->row(it);
+      act([this, k, row] {
+        main_.Gun_lst[static_cast<std::size_t>(k)].listIndex = row;
+        main_.Gun_lst_Click(k);
+      });
+    };
+    connect(factions_[i], &QListWidget::itemClicked, this, factionClicked);
+    connect(factions_[i], &QListWidget::itemActivated, this, factionClicked);
+  }
+
+  auto* side = new QVBoxLayout();
+  body->addLayout(side);
+  player_ = new QLabel(this);
+  QFont playerFont = player_->font();
+  playerFont.setBold(true);
+  player_->setFont(playerFont);
+  player_->setMinimumWidth(200);
+  side->addWidget(player_);
+  players_ = new QListWidget(this);
+  players_->setMaximumWidth(240);
+  side->addWidget(players_, 1);
+  auto_ = new QPushButton(this);
+  auto_->setMinimumHeight(44);
+  side->addWidget(auto_);
+  auto playerClicked = [this](QListWidgetItem* it) {
+    const int row = players_->row(it);
+    act([this, row] {
+      main_.dsp_PC.listIndex = row;
+      main_.dsp_PC_Click();
+    });
+  };
+  connect(players_, &QListWidget::itemClicked, this, playerClicked);
+  connect(players_, &QListWidget::itemActivated, this, playerClicked);
+  connect(auto_, &QPushButton::clicked, this, [this] { act([this] { main_.Command1_Click(3); }); });
+}
+
+void MainScreenView::refresh() {
+  show(year_, main_.Lab_hlp);
+  show(player_, main_.Label6);
+  show(players_, main_.dsp_PC);
+  show(auto_, main_.Command1[3]);
+  for (std::size_t k = 0; k < kPanels; ++k) {
+    const std::string& heading = main_.Frame1[k].caption;
+    panels_[k]->setTitle(text(heading.empty() ? std::string("（空き）") : heading));
+    show(shozoku_[k], main_.Label1[k]);
+    show(factions_[k], main_.Gun_lst[k]);
+    show(menus_[k], main_.Com_Lst[k]);
+    show(allianceHeads_[k], main_.Lab_Mei[k]);
+    show(allianceValues_[k], main_.Lab_MeiVal[k]);
+  }
+}
+
+}  // namespace velkaro::qt

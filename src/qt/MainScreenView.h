@@ -1,0 +1,37 @@
+#pragma once
+// The main screen's window: four faction panels with their strategy menus, the year line,
+// the players and the menus.
+#include <array>
+
+#include "turn/MainScreen.h"
+#include "qt/ScreenView.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace velkaro::qt {
+
+class MainScreenView : public ScreenView {
+  Q_OBJECT
+ public:
+  MainScreenView(MainScreen& screen, QtUi& ui);
+  void refresh() override;
+  QSize preferredSize() const override { return {1220, 760}; }
+
+ private:
+  MainScreen& main_;
+  std::array<QGroupBox*, kPanels> panels_{};
+  std::array<QLabel*, kPanels> shozoku_{};
+  std::array<QListWidget*, kPanels> factions_{};
+  std::array<QListWidget*, kPanels> menus_{};
+  std::array<QLabel*, kPanels> allianceHeads_{};
+  std::array<QLabel*, kPanels> allianceValues_{};
+  QLabel* year_;
+  QLabel* player_;
+  QListWidget* players_;
+  QPushButton* auto_;
+};
+
+}  // namespace velkaro::qt

@@ -1,0 +1,158 @@
+#include "qt/QtUi.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "data/DataError.h"
+#include "qt/ScreenView.h"
+#include "qt/ScreenWindow.h"
+
+namespace velkaro::qt {
+
+void QtUi::registerView(const std::string& screenName, ViewFactory factory) {
+  factories_[screenName] = std::move(factory);
+}
+
+MsgResult QtUi::msgBox(const std::string& prompt, MsgStyle style, const std::string& title) {
+  // The windows behind the question show the state it is about (the new year, whose turn).
+  refreshAll();
+  QString text = QString::fromStdString(prompt);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setText(text);
+  switch (style) {
+    case MsgStyle::OkOnly:
+      box.setIcon(QMessageBox::Information);
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MsgStyle::OkCancel:
+      box.setIcon(QMessageBox::Question);
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case MsgStyle::YesNo:
+      box.setIcon(QMessageBox::Question);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: return style == MsgStyle::YesNo ? MsgResult::No : MsgResult::Cancel;
+  }
+}
+
+ScreenWindow* QtUi::makeWindow(Screen& screen) {
+  ScreenView* view = nullptr;
+  auto factory = factories_.find(screen.screenName());
+  if (factory != factories_.end()) view = factory->second(screen, *this);
+  auto* window = new ScreenWindow(screen, view, *this);
+  windows_.push_back(window);
+  return window;
+}
+
+ScreenWindow* QtUi::find(const Screen& screen) const {
+  for (ScreenWindow* window : windows_) {
+    if (&window->screen() == &screen) return window;
+  }
+  return nullptr;
+}
+
+void QtUi::windowGone(ScreenWindow* window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+void QtUi::showModal(Screen& screen) {
+  ScreenWindow* window = makeWindow(screen);
+  window->setModal(true);
+  screen.closed = false;
+  if (!dispatch([&] { screen.Form_Load(); })) screen.closed = true;
+  if (!screen.closed) {
+    refreshAll();
+    window->exec();
+  }
+  screen.closed = true;
+  delete window;
+  refreshAll();
+}
+
+void QtUi::showModeless(std::unique_ptr<Screen> owned) {
+  Screen& screen = *owned;
+  ScreenWindow* window = makeWindow(screen);
+  window->own(std::move(owned));
+  screen.closed = false;
+  if (!dispatch([&] { screen.Form_Load(); })) screen.closed = true;
+  if (screen.closed) {
+    window->deleteLater();
+    return;
+  }
+  window->refresh();
+  window->show();
+}
+
+void QtUi::close(Screen& screen) {
+  screen.closed = true;
+  ScreenWindow* window = find(screen);
+  if (window == nullptr) return;
+  window->syncTimers();
+  if (window->owns()) {
+    window->hide();
+    window->deleteLater();
+  } else {
+    window->done(0);
+  }
+}
+
+void QtUi::closeModeless(const std::string& screenName) {
+  const auto windows = windows_;
+  for (ScreenWindow* window : windows) {
+    if (window->owns() && window->screen().screenName() == screenName && !window->screen().closed) {
+      close(window->screen());
+    }
+  }
+}
+
+void QtUi::timersChanged(Screen& screen) {
+  if (ScreenWindow* window = find(screen)) window->syncTimers();
+}
+
+void QtUi::refresh(Screen& screen) {
+  if (ScreenWindow* window = find(screen)) window->refresh();
+}
+
+void QtUi::endProgram() {
+  // Every file is written and closed within the call that changes it, so nothing is lost here.
+  std::fflush(nullptr);
+  std::quick_exit(0);
+}
+
+std::size_t QtUi::openWindows() const {
+  std::size_t open = 0;
+  for (const ScreenWindow* window : windows_) open += window->screenOpen() ? 1 : 0;
+  return open;
+}
+
+void QtUi::refreshAll() {
+  const auto windows = windows_;
+  for (ScreenWindow* window : windows) {
+    if (!window->screen().closed) window->refresh();
+  }
+}
+
+bool QtUi::dispatch(const std::function<void()>& event) {
+  bool ok = true;
+  try {
+    event();
+  } catch (const DataError& e) {
+    ok = false;
+    msgBox(e.what(), MsgStyle::OkOnly, kGameTitle);
+  }
+  refreshAll();
+  return ok;
+}
+
+}  // namespace velkaro::qt

@@ -1,0 +1,39 @@
+#pragma once
+// The resolution screen's window: the page in a scrollable text area, the four paging
+// buttons and the warning line.
+#include "resolution/ResolutionScreen.h"
+#include "qt/ScreenView.h"
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace velkaro::qt {
+
+class ResolutionScreenView : public ScreenView {
+  Q_OBJECT
+ public:
+  ResolutionScreenView(ResolutionScreen& screen, QtUi& ui);
+  void refresh() override;
+  QSize preferredSize() const override { return {760, 600}; }
+
+  // One pixel is 15 of the screen's layout units.
+  static constexpr int kUnitsPerPixel = 15;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void press(int index);
+  void sizeText();
+
+  ResolutionScreen& msg_;
+  QScrollArea* picture1_;
+  QLabel* label1_;
+  QLabel* caution_;
+  QPushButton* command1_[4];
+  QString shownPage_;
+  int shownIndex_ = -1;
+};
+
+}  // namespace velkaro::qt

@@ -1,0 +1,77 @@
+#include "qt/ScreenWindow.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "qt/QtUi.h"
+#include "qt/ScreenView.h"
+
+namespace velkaro::qt {
+
+ScreenWindow::ScreenWindow(Screen& screen, ScreenView* view, QtUi& ui) : screen_(screen), view_(view), ui_(ui) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  if (view_ != nullptr) {
+    layout->addWidget(view_);
+    resize(view_->preferredSize());
+  }
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
+}
+
+ScreenWindow::~ScreenWindow() { ui_.windowGone(this); }
+
+void ScreenWindow::syncTimers() {
+  while (timers_.size() < screen_.timers.size()) {
+    auto* timer = new QTimer(this);
+    const int index = static_cast<int>(timers_.size());
+    connect(timer, &QTimer::timeout, this, [this, index] {
+      if (screen_.closed) return;
+      ui_.dispatch([this, index] { screen_.Timer_Timer(index); });
+    });
+    timers_.push_back(timer);
+  }
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    const Timer& wanted = screen_.timers[i];
+    QTimer* timer = timers_[i];
+    if (wanted.enabled && wanted.interval > 0 && !screen_.closed) {
+      if (!timer->isActive() || timer->interval() != wanted.interval) timer->start(wanted.interval);
+    } else {
+      timer->stop();
+    }
+  }
+}
+
+void ScreenWindow::refresh() {
+  setWindowTitle(QString::fromStdString(screen_.caption));
+  if (view_ != nullptr) view_->refresh();
+  syncTimers();
+}
+
+bool ScreenWindow::mayClose() {
+  if (screen_.closed) return true;
+  bool allowed = false;
+  ui_.dispatch([&] { allowed = screen_.Form_QueryUnload(); });
+  if (allowed) screen_.closed = true;
+  return allowed;
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+  if (!mayClose()) {
+    event->ignore();
+    return;
+  }
+  for (QTimer* timer : timers_) timer->stop();
+  QDialog::closeEvent(event);
+  if (owns()) deleteLater();
+}
+
+void ScreenWindow::reject() {
+  if (!mayClose()) return;
+  for (QTimer* timer : timers_) timer->stop();
+  QDialog::reject();
+  if (owns()) deleteLater();
+}
+
+}  // namespace velkaro::qt

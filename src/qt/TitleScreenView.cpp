@@ -1,0 +1,153 @@
+#include "qt/TitleScreenView.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "qt/QtUi.h"
+
+namespace velkaro::qt {
+
+TitleScreenView::TitleScreenView(TitleScreen& screen, QtUi& ui) : ScreenView(screen, ui), form_(screen) {
+  setMouseTracking(true);
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(16, 16, 16, 12);
+  grid->setHorizontalSpacing(16);
+
+  for (int i = 0; i < 2; ++i) {
+    headings_[i] = new QLabel(this);
+    lists_[i] = new QListWidget(this);
+    lists_[i]->setMouseTracking(true);
+    lists_[i]->installEventFilter(this);
+    lists_[i]->viewport()->installEventFilter(this);
+    QFont big = lists_[i]->font();
+    big.setPointSizeF(big.pointSizeF() * 1.15);
+    lists_[i]->setFont(big);
+  }
+  // Scenario list on the left, factions of the chosen scenario beside it.
+  grid->addWidget(headings_[1], 0, 0);
+  grid->addWidget(lists_[0], 1, 0);
+  grid->addWidget(headings_[0], 0, 1);
+  grid->addWidget(lists_[1], 1, 1, 2, 1);
+
+  description_ = new QLabel(this);
+  description_->setWordWrap(true);
+  description_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  description_->setMargin(8);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(description_);
+  scroll->setWidgetResizable(true);
+  scroll->setMinimumHeight(160);
+  grid->addWidget(scroll, 2, 0);
+
+  hint_ = new QLabel(this);
+  hint_->setMinimumHeight(28);
+  grid->addWidget(hint_, 3, 0, 1, 2);
+
+  auto* buttons = new QHBoxLayout();
+  newGame_ = new QPushButton(this);
+  command1_[1] = new QPushButton(this);
+  restore_ = new QPushButton(this);
+  command1_[0] = new QPushButton(this);
+  for (QPushButton* b : {newGame_, command1_[1], restore_, command1_[0]}) {
+    b->setMinimumSize(120, 36);
+    buttons->addWidget(b);
+  }
+  buttons->insertStretch(3);
+  grid->addLayout(buttons, 4, 0, 1, 2);
+  grid->setColumnStretch(0, 3);
+  grid->setColumnStretch(1, 2);
+  grid->setRowStretch(1, 1);
+  grid->setRowStretch(2, 1);
+
+  picture_ = new QLabel(this);
+  picture_->setAlignment(Qt::AlignCenter);
+  picture_->setStyleSheet(
+      "QLabel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d2a44, stop:1 #6b2d1f); }");
+  label1_ = new QLabel(picture_);
+  label1_->setAlignment(Qt::AlignCenter);
+  label1_->setStyleSheet("QLabel { color: #f3e3b5; background: transparent; font-size: 30pt; font-weight: bold; }");
+  picture_->installEventFilter(this);
+  label1_->installEventFilter(this);
+  picture_->raise();
+
+  connect(lists_[0], &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row < 0) return;
+    act([this, row] {
+      form_.List1[0].listIndex = row;
+      form_.List1_Click(0);
+    });
+  });
+  connect(lists_[1], &QListWidget::itemSelectionChanged, this, [this] { takeSelection(lists_[1], form_.List1[1]); });
+  auto factionClicked = [this](QListWidgetItem* item) {
+    const int row = lists_[1]->row(item);
+    act([this, row] {
+      takeSelection(lists_[1], form_.List1[1]);
+      form_.List1[1].listIndex = row;
+      form_.List1_Click(1);
+    });
+  };
+  connect(lists_[1], &QListWidget::itemClicked, this, factionClicked);
+  connect(lists_[1], &QListWidget::itemActivated, this, factionClicked);
+  connect(newGame_, &QPushButton::clicked, this, [this] { act([this] { form_.Command2_Click(); }); });
+  connect(command1_[0], &QPushButton::clicked, this, [this] { act([this] { form_.Command1_Click(0); }); });
+  connect(command1_[1], &QPushButton::clicked, this, [this] { act([this] { form_.Command1_Click(1); }); });
+  connect(restore_, &QPushButton::clicked, this, [this] { act([this] { form_.cmdInit_Click(); }); });
+}
+
+void TitleScreenView::refresh() {
+  show(picture_, form_.Picture1);
+  picture_->setText(QString());
+  show(label1_, form_.Label1);
+  for (int i = 0; i < 2; ++i) {
+    show(lists_[i], form_.List1[static_cast<std::size_t>(i)]);
+    show(headings_[i], form_.Label2[static_cast<std::size_t>(i)]);
+  }
+  show(description_, form_.Lab_txt);
+  show(hint_, form_.Hlp);
+  show(newGame_, form_.Command2);
+  show(command1_[0], form_.Command1[0]);
+  show(command1_[1], form_.Command1[1]);
+  show(restore_, form_.cmdInit);
+}
+
+bool TitleScreenView::eventFilter(QObject* watched, QEvent* event) {
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  if (press && (watched == picture_ || watched == label1_)) {
+    act([this, watched] {
+      if (watched == label1_) {
+        form_.Label1_Click();
+      } else {
+        form_.Picture1_Click();
+      }
+    });
+    return true;
+  }
+  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    for (int i = 0; i < 2; ++i) {
+      if (watched == lists_[i] || watched == lists_[i]->viewport()) {
+        act([this, i] { form_.List1_MouseMove(i); });
+      }
+    }
+  }
+  return ScreenView::eventFilter(watched, event);
+}
+
+void TitleScreenView::mouseMoveEvent(QMouseEvent* event) {
+  act([this] { form_.Back_MouseMove(); });
+  ScreenView::mouseMoveEvent(event);
+}
+
+void TitleScreenView::resizeEvent(QResizeEvent* event) {
+  picture_->setGeometry(rect());
+  label1_->setGeometry(picture_->rect());
+  ScreenView::resizeEvent(event);
+}
+
+}  // namespace velkaro::qt

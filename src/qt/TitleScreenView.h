@@ -1,0 +1,37 @@
+#pragma once
+// The title screen's window.
+#include "setup/TitleScreen.h"
+#include "qt/ScreenView.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace velkaro::qt {
+
+class TitleScreenView : public ScreenView {
+  Q_OBJECT
+ public:
+  TitleScreenView(TitleScreen& screen, QtUi& ui);
+  void refresh() override;
+  QSize preferredSize() const override { return {1000, 680}; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  TitleScreen& form_;
+  QLabel* picture_;
+  QLabel* label1_;
+  QListWidget* lists_[2];
+  QLabel* headings_[2];
+  QLabel* description_;
+  QLabel* hint_;
+  QPushButton* newGame_;
+  QPushButton* command1_[2];
+  QPushButton* restore_;
+};
+
+}  // namespace velkaro::qt

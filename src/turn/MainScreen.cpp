@@ -1,0 +1,494 @@
+#include "turn/MainScreen.h"
+
+#include "data/StatePaths.h"
+#include "data/TextFile.h"
+#include "screens/ScreenFactory.h"
+#include "setup/Scenario.h"
+#include "setup/ScenarioFiles.h"
+#include "turn/AllianceSlots.h"
+#include "turn/ComputerChoice.h"
+#include "turn/Report.h"
+#include "turn/ResolutionCall.h"
+#include "turn/Strategy.h"
+#include "turn/StrategyMenu.h"
+#include "turn/YearEnd.h"
+
+namespace velkaro {
+
+MainScreen::MainScreen(GameContext& context, Ui& ui) : Screen(context, ui) {}
+
+// ---------------------------------------------------------------- start
+
+void MainScreen::Form_Load() {
+  if (ctx_.newOrLoaded == 2) {
+    startLoadedGame();
+  } else {
+    startNewGame();
+  }
+}
+
+void MainScreen::init_rtn() {
+  caption = kGameTitle;
+  for (auto& label : Label1) label.caption = "所属軍閥";
+  Frame1[0].caption = "独立軍閥";
+  lineBreak_ = kCrLf;
+  Command1[3].caption = "Auto";
+  for (int i = 0; i < 3; ++i) Command1[static_cast<std::size_t>(i)].visible = false;
+}
+
+void MainScreen::setScenarioValues() {
+  const Scenario& s = Scenario::byNumber(ctx_.scenario);
+  year_ = static_cast<int16>(s.startYear);
+  ctx_.FACTION_MAX = static_cast<int16>(s.factionMax);
+  endYear_ = static_cast<int16>(s.endYear);
+}
+
+void MainScreen::startNewGame() {
+  init_rtn();
+  Report::mkFristLog(ctx_);
+  mk_Gunsv_rtn();
+  setScenarioValues();
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  for (int slot = 0; slot < kPlayerSlots; ++slot) {
+    const auto i = static_cast<std::size_t>(slot);
+    const int id = ctx_.playerFaction[i];
+    if (id >= 1 && id <= ctx_.FACTION_MAX && factions[id].id == id) ctx_.playerRuler[i] = factions[id].kunshuID;
+  }
+  ini_Mei_rtn();
+  ld_Kunshu_rtn();
+  teban_ = 0;
+  ctx_.runMode = 1;
+  dsp_Init_rtn();
+  Dsp_rtn();
+  Tagun_rtn();
+  tebanIncliment_rtn();
+  resetBG();
+  ctx_.confirmResult = 0;
+}
+
+void MainScreen::startLoadedGame() {
+  init_rtn();
+  teban_ = 0;
+  ctx_.scenario = ctx_.slotRecord[4];
+  ctx_.OFFICER_MAX = 170;
+  setScenarioValues();
+  ini_Mei_rtn();
+  year_ = static_cast<int16>(ctx_.slotRecord[0] - 1);
+  dsp_Init_rtn();
+  tebanIncliment_rtn();
+  Res_rtn();
+  for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
+  // The panels show the restored cohesion at once, not a year later.
+  Dsp_Gun_rtn();
+}
+
+void MainScreen::mk_Gunsv_rtn() { ScenarioFiles::mk_Gunsv_rtn(ctx_.dir, ctx_.scenario); }
+
+void MainScreen::mk_Cmtsv_rtn() { TextFile::copy(ctx_.dir, paths::kComment, paths::kCmtsv); }
+
+// ---------------------------------------------------------------- drawing
+
+void MainScreen::Dsp_rtn() {
+  Lab_hlp.caption = numStr(year_) + "年の戦況" + "（水色のリストの戦略が選択可能です）";
+  Dsp_Gun_rtn();
+  ld_Meiichi_rtn();
+  if (ctx_.runMode == 1) ld_Com_rtn();
+}
+
+void MainScreen::Dsp_Gun_rtn() {
+  for (auto& list : Gun_lst) list.clear();
+  allianceTroops_.fill(0);
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  for (int f = 1; f <= ctx_.FACTION_MAX; ++f) {
+    const gun& g = factions[f];
+    if (g.del) continue;
+    for (std::size_t k = 0; k < kPanels; ++k) {
+      if (ctx_.meishu[k] != g.meishuID) continue;
+      Gun_lst[k].addItem(g.name, f);
+      allianceTroops_[k] += static_cast<long>(g.army) + g.seihei;
+      break;
+    }
+  }
+  for (std::size_t slot = 0; slot < kPlayerSlots; ++slot) {
+    const int id = ctx_.playerFaction[slot];
+    if (id >= 1) ctx_.playerAlliance[slot] = factions[id].meishuID;
+  }
+  for (std::size_t k = 1; k < kPanels; ++k) {
+    const bool used = ctx_.meishu[k] != 0;
+    Frame1[k].caption = used ? headings_[k] : "";
+    Lab_Mei[k].caption = std::string("同盟総兵力") + lineBreak_ + "同盟の結束力";
+    Lab_MeiVal[k].caption = std::to_string(allianceTroops_[k]) + "000" + lineBreak_ + std::to_string(ctx_.meishuKessoku[k]);
+    Lab_Mei[k].visible = used;
+    Lab_MeiVal[k].visible = used;
+  }
+  Lab_Mei[0].visible = false;
+  Lab_MeiVal[0].visible = false;
+}
+
+void MainScreen::dsp_Init_rtn() {
+  dsp_PC.clear();
+  for (std::size_t slot = 0; slot < kPlayerSlots; ++slot) {
+    if (ctx_.playerRuler[slot] != 0) dsp_PC.addItem(ctx_.playerName[slot], ctx_.playerFaction[slot]);
+  }
+}
+
+void MainScreen::ld_Meiichi_rtn() {
+  for (std::size_t k = 0; k < kPanels; ++k) {
+    for (const auto& item : Gun_lst[k].items) {
+      if (item.itemData >= 0 && item.itemData < kPlayerSlots) {
+        ctx_.factionPanel[static_cast<std::size_t>(item.itemData)] = static_cast<int16>(k);
+      }
+    }
+  }
+}
+
+void MainScreen::ld_Com_rtn() {
+  StrategyMenu menu(ctx_, Gun_lst, Com_Lst);
+  menu.ld_Com_rtn();
+}
+
+void MainScreen::ld_Kunshu_rtn() { rulers_ = StateFiles(ctx_.dir).loadFactionColumn(2, ctx_.FACTION_MAX); }
+
+void MainScreen::ini_Mei_rtn() {
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  AllianceSlots::ini_Mei_rtn(ctx_, factions, headings_);
+}
+
+void MainScreen::res_Mei_rtn() {
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  AllianceSlots::res_Mei_rtn(ctx_, factions, headings_);
+}
+
+int MainScreen::currentPanel() const {
+  if (teban_ < 0 || teban_ >= ctx_.FACTION_MAX || teban_ >= kPlayerSlots) return -1;
+  const auto slot = static_cast<std::size_t>(teban_);
+  if (ctx_.playerFaction[slot] == 0) return -1;
+  for (std::size_t k = 0; k < kPanels; ++k) {
+    if (ctx_.meishu[k] == ctx_.playerAlliance[slot]) return static_cast<int>(k);
+  }
+  return -1;
+}
+
+void MainScreen::resetBG() {
+  const int current = currentPanel();
+  for (std::size_t k = 0; k < kPanels; ++k) {
+    Com_Lst[k].backColour = static_cast<int>(k) == current ? kLightBlue : kWindowColour;
+  }
+}
+
+// ---------------------------------------------------------------- turns
+
+void MainScreen::tebanIncliment_rtn() {
+  while (teban_ < ctx_.FACTION_MAX && teban_ < kPlayerSlots && ctx_.playerFaction[static_cast<std::size_t>(teban_)] == 0) {
+    ++teban_;
+  }
+  if (teban_ < ctx_.FACTION_MAX && teban_ < kPlayerSlots) {
+    const std::string& name = ctx_.playerName[static_cast<std::size_t>(teban_)];
+    ui_.msgBox(name + "の番です。", MsgStyle::OkOnly);
+    Label6.caption = "プレイヤー" + lineBreak_ + "（" + name + "）";
+  }
+}
+
+void MainScreen::Tagun_rtn() { ComputerChoice(ctx_).Tagun_rtn(Gun_lst); }
+
+void MainScreen::endTurn() {
+  ++teban_;
+  tebanIncliment_rtn();
+  if (teban_ >= ctx_.FACTION_MAX) {
+    Strate_rtn();
+    T_End_rtn();
+    Res_rtn();
+    ctx_.saved = false;
+    teban_ = 0;
+    tebanIncliment_rtn();
+  }
+  resetBG();
+}
+
+void MainScreen::Command1_Click(int index) {
+  if (index != 3) return;
+  const std::string name =
+      teban_ >= 0 && teban_ < kPlayerSlots ? ctx_.playerName[static_cast<std::size_t>(teban_)] : std::string();
+  const std::string question = !name.empty() ? name + "の行動をコンピュータに任せますか？" : "時間を進めますか？";
+  if (ui_.msgBox(question, MsgStyle::YesNo) != MsgResult::Yes) return;
+  endTurn();
+}
+
+std::string MainScreen::chosenLineText(int faction, int panel) const {
+  if (faction < 0 || faction >= kPlayerSlots || panel < 0 || panel >= kPanels) return {};
+  return Com_Lst[static_cast<std::size_t>(panel)].text(ctx_.chosenLine[static_cast<std::size_t>(faction)]);
+}
+
+void MainScreen::Com_Lst_Click(int panel) {
+  if (panel < 0 || panel >= kPanels) return;
+  const auto k = static_cast<std::size_t>(panel);
+  const ListBox& list = Com_Lst[k];
+  const int p = list.listIndex;
+  if (!list.valid(p)) return;
+  const auto line = static_cast<std::size_t>(p);
+  const int strategy = list.itemData(p);
+  const bool mine = panel == currentPanel();
+  ctx_.newOrLoaded = mine ? 1 : 0;
+  ctx_.confirmResult = 0;
+
+  // Explanation headline.
+  std::string text = Strategy::name(strategy);
+  const int16 difficulty = ctx_.param3[k][line];
+  auto requirement = [&](const char* need) { text += lineBreak_ + "（難易度" + numStr(difficulty) + "・" + need; };
+  switch (strategy) {
+    case kHeiryoku:
+    case kKyuudan:
+    case kDoumeiSanka: requirement("要政治）"); break;
+    case kChouryaku:
+    case kDattai:
+    case kMeishuKoutai: requirement("要智謀）"); break;
+    case kKoukin: requirement("要武力、他）"); break;
+    case kIminzoku: requirement("要采配、他）"); break;
+    case kChoutei: requirement("要器量、他)"); break;
+    case kJinzai: text += lineBreak_ + "（" + "要器量)"; break;
+    default: break;
+  }
+
+  // Who else is moving on this line.
+  std::string sameLine;
+  StateFiles files(ctx_.dir);
+  FactionTable factions;
+  files.loadFactions(factions, ctx_.FACTION_MAX);
+  for (int f = 1; f <= ctx_.FACTION_MAX; ++f) {
+    const auto id = static_cast<std::size_t>(f);
+    bool listed = false;
+    for (const auto& item : Gun_lst[k].items) listed = listed || item.itemData == f;
+    if (!listed || ctx_.factionPanel[id] != panel || ctx_.chosenLine[id] != p) continue;
+    if (!factions[f].del) sameLine += factions[f].name + "、";
+  }
+  if (!sameLine.empty()) sameLine += "が動いている";
+  // The amount follows the list on a line of its own, so the two never run together.
+  const std::string beforeAmount = sameLine.empty() ? sameLine : sameLine + lineBreak_;
+
+  const int16 target = ctx_.param1[k][line];
+  const int16 amount = ctx_.param2[k][line];
+  // A target that is no faction of the file has no name (not the placeholder's "某国").
+  auto factionName = [&](int id) { return id >= 1 && factions[id].id == id ? factions[id].name : std::string(); };
+  auto officerName = [&](int id) { return files.loadOfficer(id, ctx_.OFFICER_MAX).name; };
+  // Offers not aimed at an officer show no officer's data.
+  ctx_.selectedOfficer = 0;
+  int number = 20;
+  switch (strategy) {
+    case kTaiki: number = 20; break;
+    case kJinzai:
+      number = 1;
+      ctx_.msgParam1 = officerName(target);
+      ctx_.msgParam2 = sameLine;
+      ctx_.selectedOfficer = target;
+      break;
+    case kHeiryoku:
+      number = 2;
+      ctx_.msgParam1 = factionName(target);
+      ctx_.msgParam2 = beforeAmount + numStr(amount) + "％を借り受け、そのまま自分の物とする。";
+      break;
+    case kKoukin:
+    case kIminzoku:
+      number = strategy == kKoukin ? 4 : 5;
+      ctx_.msgParam1 = officerName(target);
+      ctx_.msgParam2 = beforeAmount + numStr(amount) + "000を傘下に収める。";
+      ctx_.selectedOfficer = target;
+      break;
+    case kChouryaku:
+    case kKyuudan:
+    case kSensou:
+    case kGisen:
+      number = strategy == kChouryaku ? 3 : (strategy == kKyuudan ? 7 : (strategy == kSensou ? 11 : 12));
+      ctx_.msgParam1 = factionName(target);
+      ctx_.msgParam2 = sameLine;
+      break;
+    case kDoumeiSanka:
+      number = 8;
+      ctx_.msgParam1 = officerName(target);
+      ctx_.msgParam2 = sameLine;
+      break;
+    case kChoutei:
+    case kDattai:
+    case kMeishuKoutai:
+      number = strategy == kChoutei ? 6 : (strategy == kDattai ? 9 : 10);
+      ctx_.msgParam2 = sameLine;
+      break;
+    default: number = 20; break;
+  }
+  ctx_.textNumber = static_cast<int16>(number);
+  ctx_.sharedText = text;
+  ctx_.sharedName = ctx_.selectedOfficer >= 1 ? ctx_.msgParam1 : std::string();
+
+  if (auto explanation = ScreenFactory::make(ScreenKind::StrategyExplanation, ctx_, ui_)) ui_.showModal(*explanation);
+  if (ctx_.confirmResult != 1) return;
+  if (ui_.msgBox(text + "を行いますか？", MsgStyle::YesNo) != MsgResult::Yes) {
+    ctx_.confirmResult = 0;
+    return;
+  }
+  const int faction = ctx_.playerFaction[static_cast<std::size_t>(teban_)];
+  if (faction >= 0 && faction < kPlayerSlots) ctx_.chosenLine[static_cast<std::size_t>(faction)] = static_cast<int16>(p);
+  endTurn();
+}
+
+// ---------------------------------------------------------------- the year
+
+void MainScreen::Strate_rtn() {
+  ctx_.resolutionYear = year_;
+  ctx_.runMode = 1;
+  const YearOutcome outcome = ResolutionCall::open(ctx_, ui_);
+  if (outcome.playerDestroyed) ui_.msgBox("プレイヤーの軍団が滅亡しました。", MsgStyle::OkOnly);
+  if (outcome.allPlayersDestroyed && !allLostAsked_) {
+    allLostAsked_ = true;
+    const std::string question = "プレイヤーの軍団が全て滅亡しました。" + lineBreak_ + "このまま続けますか？";
+    if (ui_.msgBox(question, MsgStyle::YesNo) != MsgResult::Yes) ui_.endProgram();
+  }
+  ctx_.runMode = 0;
+}
+
+void MainScreen::T_End_rtn() {
+  reportPages_.clear();
+  ctx_.runMode = 2;
+  YearEnd yearEnd(ctx_, rulers_, reportPages_);
+  yearEnd.Policy_rtn();
+  yearEnd.Jinji_rtn();
+  std::string text;
+  for (int i = 0; i < reportPages_.count(); ++i) text += reportPages_.page(i);
+  ctx_.sharedText = text;
+  ResolutionCall::open(ctx_, ui_);
+  ctx_.runMode = 1;
+}
+
+void MainScreen::Res_rtn() {
+  ld_Kunshu_rtn();
+  res_Mei_rtn();
+  ++year_;
+  Report::Limit_rtn(ctx_);
+  ctx_.runMode = 1;
+  Dsp_rtn();
+  Tagun_rtn();
+  if (year_ == endYear_ - 10) {
+    reportText_ = std::string("中間報告（ゲーム終了１０年前）") + lineBreak_;
+    ctx_.runMode = 3;
+    Houkoku_rtn();
+    ctx_.runMode = 1;
+  }
+  if (year_ >= endYear_) {
+    gameOver_ = true;
+    reportText_ = std::string("ゲーム最終結果") + lineBreak_;
+    ctx_.runMode = 3;
+    Houkoku_rtn();
+    End_rtn();
+  }
+  resetBG();
+}
+
+void MainScreen::Houkoku_rtn() {
+  Report report(ctx_, allianceTroops_);
+  const int16 height = report.Houkoku_rtn(reportText_);
+  ctx_.sharedText = reportText_;
+  ctx_.runMode = 3;
+  ResolutionCall::open(ctx_, ui_, height);
+}
+
+void MainScreen::End_rtn() {
+  if (auto overview = ScreenFactory::make(ScreenKind::AllFactions, ctx_, ui_)) ui_.showModal(*overview);
+  ctx_.runMode = 0;
+  ResolutionCall::open(ctx_, ui_);
+  ui_.endProgram();
+}
+
+// ---------------------------------------------------------------- faction detail
+
+void MainScreen::openFactionDetail() {
+  if (auto detail = ScreenFactory::make(ScreenKind::FactionDetail, ctx_, ui_)) ui_.showModal(*detail);
+}
+
+void MainScreen::Gun_lst_Click(int panel) {
+  if (panel < 0 || panel >= kPanels) return;
+  const ListBox& list = Gun_lst[static_cast<std::size_t>(panel)];
+  if (!list.valid(list.listIndex)) return;
+  const int faction = list.itemData(list.listIndex);
+  ctx_.selectedFaction = static_cast<int16>(faction);
+  ctx_.sharedText = chosenLineText(faction, panel) + "を画策中";
+  openFactionDetail();
+}
+
+void MainScreen::dsp_PC_Click() {
+  if (!dsp_PC.valid(dsp_PC.listIndex)) return;
+  const int faction = dsp_PC.itemData(dsp_PC.listIndex);
+  ctx_.selectedFaction = static_cast<int16>(faction);
+  if (faction == 0) {
+    ui_.msgBox(dsp_PC.text(dsp_PC.listIndex) + "は既に滅びています。", MsgStyle::OkOnly);
+    return;
+  }
+  ctx_.sharedText.clear();
+  for (int k = 0; k < kPanels; ++k) {
+    for (const auto& item : Gun_lst[static_cast<std::size_t>(k)].items) {
+      if (item.itemData == faction) ctx_.sharedText = chosenLineText(faction, k) + "を画策中";
+    }
+  }
+  openFactionDetail();
+}
+
+// ---------------------------------------------------------------- menus
+
+bool MainScreen::unsavedOk() {
+  return ctx_.saved || ui_.msgBox("セーブをしてませんがよろしいですか？", MsgStyle::YesNo) == MsgResult::Yes;
+}
+
+void MainScreen::cmdSave_Click() {
+  ctx_.newOrLoaded = 1;
+  ctx_.confirmResult = 0;
+  ctx_.slotRecord[0] = year_;
+  for (std::size_t k = 1; k < kPanels; ++k) ctx_.slotRecord[k] = ctx_.meishuKessoku[k];
+  ctx_.slotRecord[4] = ctx_.scenario;
+  if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+}
+
+void MainScreen::cmdLoad_Click() {
+  if (!unsavedOk()) return;
+  ctx_.newOrLoaded = 2;
+  ctx_.confirmResult = 0;
+  if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+  if (ctx_.confirmResult != 1) return;
+  ctx_.saved = true;
+  allLostAsked_ = false;
+  startLoadedGame();
+}
+
+void MainScreen::newGame_Click() {
+  if (!unsavedOk()) return;
+  for (std::size_t slot = 0; slot <= 16; ++slot) {
+    ctx_.playerFaction[slot] = 0;
+    ctx_.playerRuler[slot] = 0;
+    ctx_.playerAlliance[slot] = 0;
+    ctx_.playerName[slot].clear();
+  }
+  // The title screen opens before this one closes, so the program never runs without a window.
+  if (auto title = ScreenFactory::make(ScreenKind::TitleScreen, ctx_, ui_)) ui_.showModeless(std::move(title));
+  unload();
+}
+
+void MainScreen::exitGame_Click() {
+  if (unsavedOk()) ui_.endProgram();
+}
+
+bool MainScreen::Form_QueryUnload() {
+  exitGame_Click();
+  return false;
+}
+
+void MainScreen::cmdItiran_Click() {
+  if (auto screen = ScreenFactory::make(ScreenKind::AllFactions, ctx_, ui_)) ui_.showModal(*screen);
+}
+
+void MainScreen::mnLog_Click() {
+  if (auto screen = ScreenFactory::make(ScreenKind::LogReader, ctx_, ui_)) ui_.showModeless(std::move(screen));
+}
+
+void MainScreen::cmdVer_Click() { ui_.msgBox(kVersion, MsgStyle::OkOnly); }
+
+}  // namespace velkaro
