@@ -2,7 +2,7 @@
 
 #include "data/StatePaths.h"
 #include "data/TextFile.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 #include "setup/Scenario.h"
 #include "setup/ScenarioFiles.h"
 #include "turn/AllianceSlots.h"
@@ -322,7 +322,7 @@ void MainScreen::Com_Lst_Click(int panel) {
   ctx_.sharedText = text;
   ctx_.sharedName = ctx_.selectedOfficer >= 1 ? ctx_.msgParam1 : std::string();
 
-  if (auto explanation = ScreenFactory::make(ScreenKind::StrategyExplanation, ctx_, ui_)) ui_.showModal(*explanation);
+  if (auto explanation = ui_.makeScreen(ScreenKind::StrategyExplanation, ctx_)) ui_.showModal(*explanation);
   if (ctx_.confirmResult != 1) return;
   if (ui_.msgBox(text + "を行いますか？", MsgStyle::YesNo) != MsgResult::Yes) {
     ctx_.confirmResult = 0;
@@ -394,7 +394,7 @@ void MainScreen::Houkoku_rtn() {
 }
 
 void MainScreen::End_rtn() {
-  if (auto overview = ScreenFactory::make(ScreenKind::AllFactions, ctx_, ui_)) ui_.showModal(*overview);
+  if (auto overview = ui_.makeScreen(ScreenKind::AllFactions, ctx_)) ui_.showModal(*overview);
   ctx_.runMode = 0;
   ResolutionCall::open(ctx_, ui_);
   ui_.endProgram();
@@ -403,7 +403,7 @@ void MainScreen::End_rtn() {
 // ---------------------------------------------------------------- faction detail
 
 void MainScreen::openFactionDetail() {
-  if (auto detail = ScreenFactory::make(ScreenKind::FactionDetail, ctx_, ui_)) ui_.showModal(*detail);
+  if (auto detail = ui_.makeScreen(ScreenKind::FactionDetail, ctx_)) ui_.showModal(*detail);
 }
 
 void MainScreen::Gun_lst_Click(int panel) {
@@ -445,14 +445,14 @@ void MainScreen::cmdSave_Click() {
   ctx_.slotRecord[0] = year_;
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.slotRecord[k] = ctx_.meishuKessoku[k];
   ctx_.slotRecord[4] = ctx_.scenario;
-  if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+  if (auto screen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_)) ui_.showModal(*screen);
 }
 
 void MainScreen::cmdLoad_Click() {
   if (!unsavedOk()) return;
   ctx_.newOrLoaded = 2;
   ctx_.confirmResult = 0;
-  if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+  if (auto screen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_)) ui_.showModal(*screen);
   if (ctx_.confirmResult != 1) return;
   ctx_.saved = true;
   allLostAsked_ = false;
@@ -468,7 +468,7 @@ void MainScreen::newGame_Click() {
     ctx_.playerName[slot].clear();
   }
   // The title screen opens before this one closes, so the program never runs without a window.
-  if (auto title = ScreenFactory::make(ScreenKind::TitleScreen, ctx_, ui_)) ui_.showModeless(std::move(title));
+  if (auto title = ui_.makeScreen(ScreenKind::TitleScreen, ctx_)) ui_.showModeless(std::move(title));
   unload();
 }
 
@@ -482,11 +482,11 @@ bool MainScreen::Form_QueryUnload() {
 }
 
 void MainScreen::cmdItiran_Click() {
-  if (auto screen = ScreenFactory::make(ScreenKind::AllFactions, ctx_, ui_)) ui_.showModal(*screen);
+  if (auto screen = ui_.makeScreen(ScreenKind::AllFactions, ctx_)) ui_.showModal(*screen);
 }
 
 void MainScreen::mnLog_Click() {
-  if (auto screen = ScreenFactory::make(ScreenKind::LogReader, ctx_, ui_)) ui_.showModeless(std::move(screen));
+  if (auto screen = ui_.makeScreen(ScreenKind::LogReader, ctx_)) ui_.showModeless(std::move(screen));
 }
 
 void MainScreen::cmdVer_Click() { ui_.msgBox(kVersion, MsgStyle::OkOnly); }
