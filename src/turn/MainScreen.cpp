@@ -265,7 +265,8 @@ void MainScreen::Com_Lst_Click(int panel) {
     if (!listed || ctx_.factionPanel[id] != panel || ctx_.chosenLine[id] != p) continue;
     if (!factions[f].del) sameLine += factions[f].name + "、";
   }
-  if (!sameLine.empty()) sameLine += "が動いている";
+  // "曹操、劉備が動いている": the last name takes が, not a comma.
+  if (!sameLine.empty()) sameLine = sameLine.substr(0, sameLine.size() - std::string("、").size()) + "が動いている";
   // The amount follows the list on a line of its own, so the two never run together.
   const std::string beforeAmount = sameLine.empty() ? sameLine : sameLine + lineBreak_;
 
