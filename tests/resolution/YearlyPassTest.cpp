@@ -96,7 +96,7 @@ TEST(YearlyPass, ExcludedPostsAndUnservingOfficersNeverAct) {
   t.choose(1, 0);
   t.zeros(20);
   t.msg.Strate_rtn();
-  EXPECT_EQ(t.shown(9), "無位｜国1");
+  EXPECT_EQ(t.shown(9), "無位の進言を容れ、国1は｜国1");
   EXPECT_EQ(t.board.factions[1].meishuID, 0);
 }
 
