@@ -77,6 +77,9 @@ void MainScreen::startLoadedGame() {
   year_ = static_cast<int16>(ctx_.slotRecord[0] - 1);
   dsp_Init_rtn();
   tebanIncliment_rtn();
+  // The saved cohesion is back before the year's pass, so a report it shows counts the
+  // alliances as the unsaved game did.
+  for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
   Res_rtn();
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
   // The panels show the restored cohesion at once, not a year later.
