@@ -450,6 +450,7 @@ void MainScreen::cmdSave_Click() {
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.slotRecord[k] = ctx_.meishuKessoku[k];
   ctx_.slotRecord[4] = ctx_.scenario;
   if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+  ctx_.newOrLoaded = 0;  // the save screen's mode must not outlive it
 }
 
 void MainScreen::cmdLoad_Click() {
@@ -457,10 +458,14 @@ void MainScreen::cmdLoad_Click() {
   ctx_.newOrLoaded = 2;
   ctx_.confirmResult = 0;
   if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
-  if (ctx_.confirmResult != 1) return;
+  if (ctx_.confirmResult != 1) {
+    ctx_.newOrLoaded = 0;
+    return;
+  }
   ctx_.saved = true;
-  allLostAsked_ = false;
+  allLostAsked_ = false;  // a loaded game may lose all its players anew, and is asked anew
   startLoadedGame();
+  ctx_.newOrLoaded = 0;
 }
 
 void MainScreen::newGame_Click() {

@@ -53,6 +53,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   m->cmdSave_Click();
   EXPECT_EQ(ctx.confirmResult, 1);
   EXPECT_TRUE(ctx.saved);
+  EXPECT_EQ(ctx.newOrLoaded, 0) << "the save screen's mode is reset";
   const std::string savedOfficers = game.readBytes("save/busv07.ini");
   EXPECT_EQ(savedOfficers, game.readBytes("ini/busv.ini"));
 
@@ -63,6 +64,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
 
   m->cmdLoad_Click();  // "セーブをしてませんがよろしいですか？" is answered Yes
   EXPECT_EQ(m->year(), 190);
+  EXPECT_EQ(ctx.newOrLoaded, 0) << "the load screen's mode is reset";
   EXPECT_EQ(ctx.OFFICER_MAX, 170);
   EXPECT_EQ(ctx.scenario, 1);
   EXPECT_EQ(game.readBytes("ini/busv.ini"), savedOfficers);
