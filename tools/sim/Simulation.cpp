@@ -69,8 +69,21 @@ Simulation::Simulation(Options options) : options_(std::move(options)), ctx_(Gam
   summary_.seed = *options_.seed;
 }
 
+std::string Simulation::messagesSince(std::size_t mark) const {
+  std::string text;
+  for (std::size_t i = mark; i < ui_.messages.size(); ++i) {
+    std::string message = ui_.messages[i];
+    // The questions the simulator answered are not the reason.
+    if (message.size() >= 3 && message.compare(message.size() - 3, 3, "？") == 0) continue;
+    for (char& c : message) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    text += (text.empty() ? "" : " / ") + message;
+  }
+  return text.empty() ? "no message" : text;
+}
+
 void Simulation::write(const std::string& text) {
-  lastMessage_ = text;
   lines_.push_back(text);
   if (transcript_.is_open()) {
     transcript_ << text << "\n";
@@ -111,7 +124,7 @@ void Simulation::playTitle(Screen& screen) {
     ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.loadSlot); });
     title.Command1_Click(1);
     if (!title.closed) {
-      throw GameRefused("the saved game " + *options_.loadSlot + " could not be loaded: " + lastMessage_);
+      throw GameRefused("the saved game " + *options_.loadSlot + " could not be loaded: " + messagesSince(0));
     }
     return;
   }
@@ -130,7 +143,7 @@ void Simulation::playTitle(Screen& screen) {
   if (!any) factions.setSelected(0, true);
   title.Command2_Click();
   // The title screen stays open only when the game refused to start; its last message says why.
-  if (!title.closed) throw GameRefused("the new game could not start: " + lastMessage_);
+  if (!title.closed) throw GameRefused("the new game could not start: " + messagesSince(0));
 }
 
 void Simulation::playMain(Screen& screen) {
@@ -164,9 +177,10 @@ void Simulation::playMain(Screen& screen) {
 
 void Simulation::saveAt(MainScreen& game) {
   ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.saveSlot); });
+  const std::size_t mark = ui_.messages.size();
   game.cmdSave_Click();
   if (ctx_.confirmResult != 1) {
-    throw GameRefused("the game could not be saved in slot " + *options_.saveSlot + ": " + lastMessage_);
+    throw GameRefused("the game could not be saved in slot " + *options_.saveSlot + ": " + messagesSince(mark));
   }
 }
 

@@ -91,6 +91,8 @@ class Simulation {
   void finish();
   void write(const std::string& text);
   void saveAt(MainScreen& game);
+  // The message boxes shown from the mark on, joined on one line.
+  std::string messagesSince(std::size_t mark) const;
   void auditYear(const MainScreen& game);
   void auditResolution(const ResolutionScreen& screen);
   void failCheck(int year, const std::vector<std::string>& findings) const;
@@ -104,7 +106,6 @@ class Simulation {
   Summary summary_;
   MainScreen* main_ = nullptr;
   std::map<int, bool> wasDestroyed_;
-  std::string lastMessage_;
   int auditedYear_ = 0;
 };
 
