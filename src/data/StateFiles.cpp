@@ -27,7 +27,7 @@ class RecordItems {
     const std::string item = text();
     double value = 0;
     if (!parseNumber(item, value)) {
-      throw DataError::malformed(file_, "記録 ." + std::to_string(id_) + " の「" + item + "」は数値ではありません");
+      throw DataError::malformed(file_, "記録 ." + std::to_string(id_) + " の" + DataError::quoted(item) + "は数値ではありません");
     }
     return cint(value);
   }

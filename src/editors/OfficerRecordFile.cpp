@@ -25,7 +25,7 @@ int16 numberOf(ItemReader& reader, const std::string& file, int id) {
   const std::string item = itemOf(reader, file, id);
   double value = 0;
   if (!parseNumber(item, value)) {
-    throw DataError::malformed(file, "記録 ." + std::to_string(id) + " の「" + item + "」は数値ではありません");
+    throw DataError::malformed(file, "記録 ." + std::to_string(id) + " の" + DataError::quoted(item) + "は数値ではありません");
   }
   return cint(value);
 }

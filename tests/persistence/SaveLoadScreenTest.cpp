@@ -30,9 +30,19 @@ struct SlotFixture : ::testing::Test {
     ctx.playerName[16] = "乙軍13";  // slots from 16 on are not saved
   }
   // Distinct contents per file, tagged so that one game can be told from another.
+  // The officer and faction files hold the full record set a loaded game of scenario 2 needs.
   void writeGame(const std::string& tag) {
-    game.writeText("ini/busv.ini", ".1\n\"" + tag + "武将\"\n1,2,3,4\n5,6\n1,5\n\"f\"\n0\n");
-    game.writeText("ini/gunsv.ini", ".1\n\"" + tag + "軍\"\n1,1,10,2,3,4,5,6\n\"FALSE\"\n");
+    std::string officers;
+    for (int id = 1; id <= 170; ++id) {
+      officers += "." + std::to_string(id) + "\n\"" + tag + "武将" + (id > 1 ? std::to_string(id) : "") +
+                  "\"\n1,2,3,4\n5,6\n1,5\n\"f\"\n0\n";
+    }
+    game.writeText("ini/busv.ini", officers);
+    std::string factions;
+    for (int id = 1; id <= 12; ++id) {
+      factions += "." + std::to_string(id) + "\n\"" + tag + "軍" + std::to_string(id) + "\"\n1,1,10,2,3,4,5,6\n\"FALSE\"\n";
+    }
+    game.writeText("ini/gunsv.ini", factions);
     game.writeText("ini/Cmtsv.ini", ".1\n" + tag + "武将\n" + tag + "の評伝\n");
     game.writeText("ini/velkaro.log", "Velkaroの記録\n＝＝＝\n＝" + tag + "＝\n＝＝＝\nEOT=======\n");
   }
@@ -164,24 +174,34 @@ TEST_F(SlotFixture, FailedCopyIsReportedAndNotCountedAsSaved) {
   EXPECT_FALSE(exists("save/save4.ini"));
 }
 
-TEST_F(SlotFixture, HalfWrittenSaveCannotBeLoaded) {
-  // An old, complete slot 6, then a save whose log copy cannot be written (a folder is in the way).
+TEST_F(SlotFixture, SaveThatFailsHalfWayLeavesTheOldSlotWhole) {
+  // An old, complete slot 6, then a save whose log copy cannot be written (a folder stands
+  // where its temporary would go): the three copies before it are rolled back.
   SaveLoadScreen& first = open(1);
   type(first, "6");
   first.Command2_Click(1);
-  std::filesystem::remove(game.root() / "save/velkarolog6.log");
-  std::filesystem::create_directories(game.root() / "save/velkarolog6.log/blocked");
+  std::map<std::string, std::string> oldSlot;
+  for (const char* f : {"save/busv6.ini", "save/gunsv6.ini", "save/Cmtsv6.ini", "save/velkarolog6.log", "save/save6.ini",
+                        "save/stamp6.ini"}) {
+    oldSlot[f] = game.readBytes(f);
+  }
+  std::filesystem::create_directories(game.root() / "save/velkarolog6.log.tmp~/blocked");
+  writeGame("新");
   SaveLoadScreen& second = open(1);
   type(second, "6");
   second.Command2_Click(1);
   EXPECT_EQ(ctx.confirmResult, 0);
-  EXPECT_FALSE(exists("save/save6.ini")) << "the torn slot has no slot file";
-  const auto before = snapshot();
+  EXPECT_NE(ui.messages.back().find("velkarolog6.log"), std::string::npos) << ui.messages.back();
+  for (const auto& [file, bytes] : oldSlot) EXPECT_EQ(game.readBytes(file), bytes) << file;
+  EXPECT_FALSE(exists("save/save6.journal"));
+  EXPECT_FALSE(exists("save/busv6.ini.old~"));
+
+  std::filesystem::remove_all(game.root() / "save/velkarolog6.log.tmp~");
   SaveLoadScreen& load = open(2);
   type(load, "6");
   load.Command2_Click(1);
-  EXPECT_EQ(ui.messages.back(), "ファイルが見つかりません");
-  EXPECT_EQ(snapshot(), before);
+  EXPECT_TRUE(load.closed);
+  EXPECT_NE(game.readText("ini/busv.ini").find("今武将"), std::string::npos) << "the old slot loads";
 }
 
 TEST_F(SlotFixture, LoadRestoresFilesAndValues) {
@@ -235,7 +255,8 @@ TEST_F(SlotFixture, SlotMissingAFileLeavesTheGameUntouched) {
     type(load, "8");
     load.Command2_Click(1);
     ASSERT_EQ(ui.messages.size(), 1u) << gone;
-    EXPECT_EQ(ui.messages[0], "ファイルが見つかりません");
+    EXPECT_EQ(ui.messages[0].rfind("ファイルが見つかりません\r\n", 0), 0u) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("「\\save\\Cmtsv8.ini」"), std::string::npos) << "the first file missing is named";
     EXPECT_FALSE(load.closed);
     EXPECT_EQ(other.confirmResult, 0);
     EXPECT_EQ(other.OFFICER_MAX, 155);
@@ -253,7 +274,8 @@ TEST_F(SlotFixture, UnreadableSlotFileIsNotLoaded) {
   SaveLoadScreen& load = open(2);
   type(load, "9");
   load.Command2_Click(1);
-  EXPECT_EQ(ui.messages.back(), "ファイルが見つかりません");
+  EXPECT_EQ(ui.messages.back().rfind("ファイルが見つかりません\r\n", 0), 0u);
+  EXPECT_NE(ui.messages.back().find("save9.ini"), std::string::npos) << ui.messages.back();
   EXPECT_EQ(snapshot(), before);
   EXPECT_EQ(ctx.confirmResult, 0);
 }
