@@ -326,3 +326,94 @@ TEST_F(SlotFixture, TitleScreenContinuesALoadedGameOrStays) {
   EXPECT_EQ(titleContext.slotRecord[0], 195);
   EXPECT_TRUE(title.closed);
 }
+
+namespace {
+
+// Loads slot `digits` on a fresh screen and returns the one message it showed.
+std::string refusedLoad(SlotFixture& f, const std::string& digits) {
+  f.ui.messages.clear();
+  SaveLoadScreen& load = f.open(2);
+  f.type(load, digits);
+  load.Command2_Click(1);
+  EXPECT_FALSE(load.closed) << digits;
+  EXPECT_EQ(f.ctx.confirmResult, 0);
+  return f.ui.messages.empty() ? "" : f.ui.messages.back();
+}
+
+}  // namespace
+
+TEST_F(SlotFixture, SlotMixedFromTwoGamesIsRefusedByName) {
+  SaveLoadScreen& s1 = open(1);
+  type(s1, "1");
+  s1.Command2_Click(1);
+  writeGame("他");
+  SaveLoadScreen& s2 = open(1);
+  type(s2, "2");
+  s2.Command2_Click(1);
+  std::filesystem::copy_file(game.root() / "save/gunsv2.ini", game.root() / "save/gunsv1.ini",
+                             std::filesystem::copy_options::overwrite_existing);
+  writeGame("現");
+  const auto before = snapshot();
+  const std::string message = refusedLoad(*this, "1");
+  EXPECT_NE(message.find("save1"), std::string::npos) << message;
+  EXPECT_NE(message.find("gunsv1.ini"), std::string::npos) << message;
+  EXPECT_EQ(snapshot(), before);
+
+  // The same slot without its stamp, as older saves wrote it, loads on its contents alone.
+  std::filesystem::remove(game.root() / "save/stamp2.ini");
+  SaveLoadScreen& load = open(2);
+  type(load, "2");
+  load.Command2_Click(1);
+  EXPECT_TRUE(load.closed);
+  EXPECT_NE(game.readText("ini/busv.ini").find("他武将"), std::string::npos);
+}
+
+// Slots whose files parse but cannot carry a game on: each is refused, naming its file, and
+// the running game is not touched.
+TEST_F(SlotFixture, BrokenOrOutOfRangeSlotsAreRefusedBeforeAnythingIsReplaced) {
+  struct Case {
+    const char* what;
+    const char* file;
+    std::string text;
+  };
+  std::string cutOfficers;
+  for (int id = 1; id <= 100; ++id) cutOfficers += "." + std::to_string(id) + "\n\"某\"\n1,2,3,4\n5,6\n1,5\n\"f\"\n0\n";
+  const std::string players = std::string(16 * 3, '\n');
+  auto slotText = [](const std::string& entries, const std::string& faction) {
+    std::string t = "同盟結束力\n" + entries + "\n";
+    for (int i = 0; i < 16; ++i) t += "名\n0\n" + (i == 0 ? faction : std::string("0")) + ",0\n";
+    return t;
+  };
+  const std::vector<Case> cases = {
+      {"empty officer file", "busv3.ini", ""},
+      {"officer file cut at a record boundary", "busv3.ini", cutOfficers},
+      {"faction with letters", "gunsv3.ini", ".1\n\"軍\"\n1,x,10,2,3,4,5,6\n\"FALSE\"\n"},
+      {"slot file of three lines", "save3.ini", "同盟結束力\n195,80,60,40,2,9\n名\n"},
+      {"year -5", "save3.ini", slotText("-5,80,60,40,2,9", "1")},
+      {"year 32767", "save3.ini", slotText("32767,80,60,40,2,9", "1")},
+      {"scenario 0", "save3.ini", slotText("195,80,60,40,0,9", "1")},
+      {"scenario 9", "save3.ini", slotText("195,80,60,40,9,9", "1")},
+      {"player faction 99", "save3.ini", slotText("195,80,60,40,2,9", "99")},
+  };
+  for (const Case& c : cases) {
+    SaveLoadScreen& save = open(1);
+    type(save, "3");
+    save.Command2_Click(1);
+    std::filesystem::remove(game.root() / "save/stamp3.ini");  // judged on contents, as an old slot
+    game.writeText(std::string("save/") + c.file, c.text);
+    const auto before = snapshot();
+    const std::string message = refusedLoad(*this, "3");
+    EXPECT_NE(message.find(c.file), std::string::npos) << c.what << ": " << message;
+    EXPECT_EQ(snapshot(), before) << c.what;
+  }
+}
+
+TEST_F(SlotFixture, FolderInPlaceOfASlotFileIsNamedAsSuch) {
+  SaveLoadScreen& save = open(1);
+  type(save, "4");
+  save.Command2_Click(1);
+  std::filesystem::remove(game.root() / "save/busv4.ini");
+  std::filesystem::create_directories(game.root() / "save/busv4.ini");
+  const std::string message = refusedLoad(*this, "4");
+  EXPECT_NE(message.find("「\\save\\busv4.ini」はファイルではありません"), std::string::npos) << message;
+}
