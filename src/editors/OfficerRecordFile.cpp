@@ -55,6 +55,10 @@ std::string OfficerRecordFile::recordText(const Bushou& b) {
 }
 
 void OfficerRecordFile::rewriteOfficer(const GameDir& dir, const Bushou& b, const std::string& filePass) {
+  TextFile::writeBytes(dir, filePass, rewritten(dir, b, filePass));
+}
+
+std::string OfficerRecordFile::rewritten(const GameDir& dir, const Bushou& b, const std::string& filePass) {
   std::string offending;
   const auto record = Codec::toCp932(recordText(b), &offending);
   if (!record) throw DataError::encoding(filePass, "「" + offending + "」はこのファイルに保存できない文字です");
@@ -78,7 +82,7 @@ void OfficerRecordFile::rewriteOfficer(const GameDir& dir, const Bushou& b, cons
       ++i;
     }
   }
-  TextFile::writeBytes(dir, filePass, out);
+  return out;
 }
 
 std::optional<Bushou> OfficerRecordFile::findOfficer(const GameDir& dir, int id, const std::string& filePass, int officerMax) {
