@@ -30,10 +30,10 @@ int16 numberOf(ItemReader& reader, const std::string& file, int id) {
   return cint(value);
 }
 
-// Texts are written bare; an empty one would be an empty line, which the item reader skips,
-// so it is written as "" to keep the record's items in step.
+// Texts are written bare; an empty or blank-only one would be a line the item reader skips,
+// so it is quoted to keep the record's items in step.
 void bare(ItemWriter& w, const std::string& text) {
-  if (text.empty()) {
+  if (text.find_first_not_of(" \t") == std::string::npos) {
     w.text(text).endLine();
   } else {
     w.print(text);
