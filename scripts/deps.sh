@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Velkaro needs, if any are missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake pkg-config strace libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth
           clang-14 libclang-rt-14-dev)
 missing=()

@@ -5,6 +5,8 @@
 #include <map>
 
 #include "check/RecordScanner.h"
+#include "data/DataError.h"
+#include "data/RecordSet.h"
 #include "data/FactionTable.h"
 #include "data/Jobs.h"
 #include "data/OfficerTable.h"
@@ -149,12 +151,22 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
   return read;
 }
 
+// A whole number too large for a 16-bit field is out of range, not "not an integer".
+std::string integerProblem(const std::string& item) {
+  const bool digits = !item.empty() && item.find_first_not_of("0123456789-+ ") == std::string::npos;
+  return digits ? "は -32768〜32767 の範囲外です" : "は整数ではありません";
+}
+
 // Names are written back bare by the game's whole-file rewrite and quoted by its single-record
 // update, so a comma, a quote or a leading "." would corrupt the state file later on.
 void checkName(const std::string& file, const std::string& where, const std::string& label, const std::string& name,
                CheckReport& report) {
-  if (name.empty()) {
-    report.add(file, where, label + "が空です");
+  if (name.find_first_not_of(" \t") == std::string::npos) {
+    report.add(file, where, label + (name.empty() ? "が空です" : "が空白だけです"));
+    return;
+  }
+  if (RecordSet::characters(name) > RecordSet::kNameLimit) {
+    report.add(file, where, label + DataError::quoted(name) + "が長すぎます（" + std::to_string(RecordSet::kNameLimit) + "文字まで）");
     return;
   }
   if (name.find(',') != std::string::npos) {
@@ -178,7 +190,7 @@ Row readNumbers(const std::string& file, const ReadRecord& record, const std::ar
     const std::string& item = record.items[static_cast<std::size_t>(n)];
     const auto slot = static_cast<std::size_t>(n);
     row.ok[slot] = RecordScanner::parseInteger(item, row.value[slot]);
-    if (!row.ok[slot]) report.add(file, Where::record(record.id), std::string(labels[slot]) + "「" + item + "」は整数ではありません");
+    if (!row.ok[slot]) report.add(file, Where::record(record.id), std::string(labels[slot]) + DataError::quoted(item) + integerProblem(item));
   }
   row.last = record.items[9];
   return row;

@@ -27,7 +27,7 @@ class RecordItems {
     const std::string item = text();
     double value = 0;
     if (!parseNumber(item, value)) {
-      throw DataError::malformed(file_, "記録 ." + std::to_string(id_) + " の「" + item + "」は数値ではありません");
+      throw DataError::malformed(file_, "記録 ." + std::to_string(id_) + " の" + DataError::quoted(item) + "は数値ではありません");
     }
     return cint(value);
   }
@@ -67,9 +67,19 @@ void scanRecords(const GameDir& dir, const char* file, int maxId, int slots, Vis
   }
 }
 
+// Names go bare, but one that is empty or only blanks would be skipped by the item reader
+// and shift the record, so it is quoted.
+void writeName(ItemWriter& w, const std::string& name) {
+  if (name.find_first_not_of(" \t") == std::string::npos) {
+    w.text(name).endLine();
+  } else {
+    w.print(name);
+  }
+}
+
 void writeOfficer(ItemWriter& w, const Bushou& b, int id) {
   w.print("." + std::to_string(id));
-  w.print(b.name);
+  writeName(w, b.name);
   w.number(b.policy).number(b.fight).number(b.wisdom).number(b.tactics).endLine();
   w.number(b.charm).number(b.Setu).endLine();
   w.number(b.kunID).number(b.Job).endLine();
@@ -164,7 +174,7 @@ void StateFiles::saveFactions(const FactionTable& table, int factionMax) const {
   for (int id = 1; id <= factionMax && id < FactionTable::kSlots; ++id) {
     const gun& g = table[id];
     w.print("." + std::to_string(id));
-    w.print(g.name);
+    writeName(w, g.name);
     for (int n = 1; n <= 8; ++n) w.number(g.field(n));
     w.endLine();
     w.text(g.del ? "TRUE" : "FALSE").endLine();

@@ -14,7 +14,10 @@ namespace velkaro {
 std::string TextFile::readBytes(const GameDir& dir, const std::string& name) {
   const auto path = dir.resolve(name);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw DataError::missing(name);
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    if (std::filesystem::exists(path, ec)) throw DataError::notAFile(name);
+    throw DataError::missing(name);
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw DataError::unreadable(name);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "data/Codec.h"
+#include "data/DataError.h"
 #include "data/ItemReader.h"
 #include "data/StatePaths.h"
 #include "data/TextFile.h"
+#include "editors/EditBatch.h"
 #include "editors/OfficerRecordFile.h"
 
 namespace velkaro {
@@ -33,6 +35,35 @@ std::string guardLine(const std::string& line) {
     if (comma == std::string::npos) break;
     out += ',';
     start = comma + 1;
+  }
+  return out;
+}
+
+// The comment file with record cmtID's text replaced by `body`, or with a new record
+// newNumber appended when there is no such record; unusable records (0, 200) are dropped.
+std::string rewrittenComments(const std::vector<std::string>& scratch, int cmtID, const std::string& body, bool found,
+                              int newNumber) {
+  std::string out;
+  bool replaced = false;
+  bool dropping = false;
+  for (const std::string& line : scratch) {
+    const std::string content = TextFile::withoutLineEnd(line);
+    if (ItemReader::isHeader(content)) {
+      const int number = ItemReader::headerId(content);
+      dropping = number <= 0 || number == CommentEditor::kFictional;
+      if (!dropping && !replaced && number == cmtID) {
+        out += content + kCrLf + body;
+        replaced = true;
+        dropping = true;  // the old text of the record goes
+        continue;
+      }
+    }
+    if (!dropping) out += line;
+  }
+  if (!found) {
+    // A file whose last line has no line end must not run into the new header.
+    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += kCrLf;
+    out += "." + std::to_string(newNumber) + kCrLf + body;
   }
   return out;
 }
@@ -105,37 +136,25 @@ bool CommentEditor::sv_Cmt_rtn(int cmtID) {
   // Both texts were checked above, so they have a CP932 form.
   const std::string body = *Codec::toCp932(name + kCrLf + text + "." + kCrLf);
   TextFile::copy(ctx_.dir, paths::kCmtsv, paths::kCmtimg);
-  const std::vector<std::string> scratch = TextFile::rawLines(TextFile::readBytes(ctx_.dir, paths::kCmtimg));
-  std::string out;
-  bool replaced = false;
-  bool dropping = false;
-  for (const std::string& line : scratch) {
-    const std::string content = TextFile::withoutLineEnd(line);
-    if (ItemReader::isHeader(content)) {
-      const int number = ItemReader::headerId(content);
-      dropping = number <= 0 || number == kFictional;
-      if (!dropping && !replaced && number == cmtID) {
-        out += content + kCrLf + body;
-        replaced = true;
-        dropping = true;  // the old text of the record goes
-        continue;
-      }
-    }
-    if (!dropping) out += line;
-  }
-  if (!found) {
-    // A file whose last line has no line end must not run into the new header.
-    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += kCrLf;
-    out += "." + std::to_string(newNumber) + kCrLf + body;
-  }
-  TextFile::writeBytes(ctx_.dir, paths::kCmtsv, out);
-
-  if (!found && mj_Bushou != nullptr) {
-    Bushou renumbered = *mj_Bushou;
+  const std::string out =
+      rewrittenComments(TextFile::rawLines(TextFile::readBytes(ctx_.dir, paths::kCmtimg)), cmtID, body, found, newNumber);
+  // The comment and the officer's new number are written both or neither, so no comment is
+  // left without its officer.
+  EditBatch batch(ctx_.dir);
+  batch.add(paths::kCmtsv, out);
+  Bushou renumbered = mj_Bushou != nullptr ? *mj_Bushou : Bushou();
+  const bool renumber = !found && mj_Bushou != nullptr;
+  if (renumber) {
     renumbered.commentID = static_cast<int16>(newNumber);
-    OfficerRecordFile::rewriteOfficer(ctx_.dir, renumbered, paths::kBusv);
-    *mj_Bushou = renumbered;
+    batch.add(paths::kBusv, OfficerRecordFile::rewritten(ctx_.dir, renumbered, paths::kBusv));
   }
+  try {
+    batch.commit();
+  } catch (const DataError& e) {
+    ui_.msgBox(std::string("コメントを保存できませんでした。") + kCrLf + e.what(), MsgStyle::OkOnly);
+    return false;
+  }
+  if (renumber) *mj_Bushou = renumbered;
   return true;
 }
 

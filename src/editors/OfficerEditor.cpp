@@ -1,7 +1,10 @@
 #include "editors/OfficerEditor.h"
 
+#include "data/DataError.h"
 #include "data/Jobs.h"
+#include "data/TextFile.h"
 #include "data/StatePaths.h"
+#include "editors/EditBatch.h"
 #include "editors/OfficerRecordFile.h"
 #include "data/JobAbilities.h"
 #include "setup/Scenario.h"
@@ -110,18 +113,28 @@ void OfficerEditor::cmdEdit_Click() {
   edited.charm = cint(read(Fix_Lab[0]));
   edited.Setu = cint(read(Fix_Lab[1]));
 
-  OfficerRecordFile::rewriteOfficer(ctx_.dir, edited, paths::kBusv);
+  try {
+    store(edited);
+  } catch (const DataError& e) {
+    ui_.msgBox(std::string("登録できませんでした。") + kCrLf + e.what(), MsgStyle::OkOnly);
+    return;
+  }
+  *mj_Bushou = edited;
+  shown_ = edited;
+  ui_.msgBox("登録しました。", MsgStyle::OkOnly);
+}
+
+void OfficerEditor::store(const Bushou& edited) const {
+  EditBatch batch(ctx_.dir);
+  batch.add(paths::kBusv, OfficerRecordFile::rewritten(ctx_.dir, edited, paths::kBusv));
   // The master takes the edit (post and abilities) into its own record; the running game's
   // allegiance and comment number are no business of later games.
   const char* master = Scenario::byNumber(ctx_.scenario).officerMaster;
   Bushou inMaster = OfficerRecordFile::findOfficer(ctx_.dir, edited.id, master, ctx_.OFFICER_MAX).value_or(edited);
   inMaster.Job = edited.Job;
   for (int n = 1; n <= kAbilities; ++n) inMaster.field(n) = edited.field(n);
-  OfficerRecordFile::rewriteOfficer(ctx_.dir, inMaster, master);
-
-  *mj_Bushou = edited;
-  shown_ = edited;
-  ui_.msgBox("登録しました。", MsgStyle::OkOnly);
+  batch.add(master, OfficerRecordFile::rewritten(ctx_.dir, inMaster, master));
+  batch.commit();
 }
 
 void OfficerEditor::cmdInit_Click() {

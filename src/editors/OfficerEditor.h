@@ -54,6 +54,9 @@ class OfficerEditor : public Screen {
   static constexpr const char* kRangeMessage = "能力値は1以上10以下にして下さい";
 
  private:
+  // Writes the edit into the running game and the master, both or neither. Throws DataError.
+  void store(const Bushou& edited) const;
+
   Bushou* mj_Bushou = nullptr;
   Bushou shown_;  // the values on display: the officer's own, or the backup's after "Default"
 };

@@ -25,15 +25,15 @@ int16 numberOf(ItemReader& reader, const std::string& file, int id) {
   const std::string item = itemOf(reader, file, id);
   double value = 0;
   if (!parseNumber(item, value)) {
-    throw DataError::malformed(file, "記録 ." + std::to_string(id) + " の「" + item + "」は数値ではありません");
+    throw DataError::malformed(file, "記録 ." + std::to_string(id) + " の" + DataError::quoted(item) + "は数値ではありません");
   }
   return cint(value);
 }
 
-// Texts are written bare; an empty one would be an empty line, which the item reader skips,
-// so it is written as "" to keep the record's items in step.
+// Texts are written bare; an empty or blank-only one would be a line the item reader skips,
+// so it is quoted to keep the record's items in step.
 void bare(ItemWriter& w, const std::string& text) {
-  if (text.empty()) {
+  if (text.find_first_not_of(" \t") == std::string::npos) {
     w.text(text).endLine();
   } else {
     w.print(text);
@@ -55,6 +55,10 @@ std::string OfficerRecordFile::recordText(const Bushou& b) {
 }
 
 void OfficerRecordFile::rewriteOfficer(const GameDir& dir, const Bushou& b, const std::string& filePass) {
+  TextFile::writeBytes(dir, filePass, rewritten(dir, b, filePass));
+}
+
+std::string OfficerRecordFile::rewritten(const GameDir& dir, const Bushou& b, const std::string& filePass) {
   std::string offending;
   const auto record = Codec::toCp932(recordText(b), &offending);
   if (!record) throw DataError::encoding(filePass, "「" + offending + "」はこのファイルに保存できない文字です");
@@ -78,7 +82,7 @@ void OfficerRecordFile::rewriteOfficer(const GameDir& dir, const Bushou& b, cons
       ++i;
     }
   }
-  TextFile::writeBytes(dir, filePass, out);
+  return out;
 }
 
 std::optional<Bushou> OfficerRecordFile::findOfficer(const GameDir& dir, int id, const std::string& filePass, int officerMax) {

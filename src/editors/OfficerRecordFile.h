@@ -16,6 +16,8 @@ class OfficerRecordFile {
   // a file without that record is rewritten unchanged. Throws DataError, before anything is
   // written when b's texts have no CP932 form.
   static void rewriteOfficer(const GameDir& dir, const Bushou& b, const std::string& filePass);
+  // The bytes that rewrite would write, without writing `filePass` (only the scratch copy).
+  static std::string rewritten(const GameDir& dir, const Bushou& b, const std::string& filePass);
 
   // The record of officer `id` in `filePass`, looking no further than officerMax;
   // a new Bushou when it is not there.

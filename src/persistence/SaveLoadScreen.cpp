@@ -74,20 +74,24 @@ bool SaveLoadScreen::save_rtn() {
 }
 
 bool SaveLoadScreen::Rinload_rtn() {
-  const SaveSlot slot(ctx_.dir, number_);
-  // A slot that lacks any of its files cannot be loaded whole, so it is refused before the question.
-  if (!slot.missingFiles().empty()) return false;
-  const auto contents = slot.readContents();
-  if (!contents) return false;
-  previewYear_ = contents->entries[0];
-  previewScenario_ = contents->entries[4];
-  previewName_ = contents->previewName();
+  // Every file of the slot is read and checked before the question, so a slot that cannot be
+  // loaded whole is refused with the file and the reason, and nothing is replaced.
+  try {
+    const auto contents = SaveSlot(ctx_.dir, number_).inspect();
+    previewYear_ = contents.entries[0];
+    previewScenario_ = contents.entries[4];
+    previewName_ = contents.previewName();
+  } catch (const DataError& e) {
+    refusal_ = e.what();
+    return false;
+  }
+  refusal_.clear();
   return true;
 }
 
 void SaveLoadScreen::loadSlot() {
   if (!Rinload_rtn()) {
-    ui_.msgBox(kNotFound, MsgStyle::OkOnly);
+    ui_.msgBox(std::string(kNotFound) + kCrLf + refusal_, MsgStyle::OkOnly);
     return;
   }
   const std::string question = Lab_num.caption + "シナリオ" + numStr(previewScenario_) + previewName_ +
@@ -101,10 +105,6 @@ void SaveLoadScreen::loadSlot() {
 
 bool SaveLoadScreen::load_rtn() {
   const SaveSlot slot(ctx_.dir, number_);
-  if (!slot.missingFiles().empty()) {
-    ui_.msgBox(kNotFound, MsgStyle::OkOnly);
-    return false;
-  }
   SaveSlot::Contents contents;
   try {
     contents = slot.restore();

@@ -33,7 +33,7 @@ class SaveLoadScreen : public Screen {
   bool save_rtn();
   // Load: true when the slot replaced the running game's files and values.
   bool load_rtn();
-  // Reads the slot file for the load question; false when it cannot be read.
+  // Reads and checks the slot for the load question; false when it cannot be loaded whole.
   bool Rinload_rtn();
 
   const std::string& typedNumber() const { return number_; }
@@ -50,6 +50,7 @@ class SaveLoadScreen : public Screen {
   int16 previewYear_ = 0;
   int16 previewScenario_ = 0;
   std::string previewName_;
+  std::string refusal_;  // why the last preview failed: the file and the reason
 };
 
 }  // namespace velkaro

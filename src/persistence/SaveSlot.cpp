@@ -8,7 +8,11 @@
 #include "data/ItemReader.h"
 #include "data/ItemWriter.h"
 #include "data/StatePaths.h"
+#include "data/RecordSet.h"
 #include "data/TextFile.h"
+#include "persistence/SlotJournal.h"
+#include "persistence/SlotStamp.h"
+#include "setup/Scenario.h"
 
 namespace velkaro {
 namespace {
@@ -73,12 +77,14 @@ std::vector<std::string> SaveSlot::missingFiles() const {
 }
 
 std::optional<SaveSlot::Contents> SaveSlot::readContents() const {
-  std::string text;
   try {
-    text = TextFile::read(dir_, slotFile());
+    return parseContents(TextFile::read(dir_, slotFile()));
   } catch (const DataError&) {
     return std::nullopt;
   }
+}
+
+std::optional<SaveSlot::Contents> SaveSlot::parseContents(std::string text) {
   SlotReader reader(std::move(text));
   reader.line();  // the heading
   Contents contents;
@@ -107,61 +113,108 @@ std::string SaveSlot::slotFileText(const GameContext& ctx) {
   return w.str();
 }
 
-void SaveSlot::save(const GameContext& ctx) const {
+namespace {
+
+constexpr int kLoadedOfficers = 170;  // a loaded game has OFFICER_MAX 170
+
+// The slot file's values that a game cannot go on from.
+void checkValues(const SaveSlot& slot, const SaveSlot::Contents& c) {
+  const int scenario = c.entries[4];
+  auto refuse = [&](const std::string& what) { throw DataError::malformed(slot.slotFile(), what); };
+  if (!Scenario::valid(scenario)) refuse("シナリオ番号" + std::to_string(scenario) + "は1〜6の範囲外です");
+  const Scenario& s = Scenario::byNumber(scenario);
+  const int year = c.entries[0];
+  if (year < s.startYear || year > s.endYear) {
+    refuse("年" + std::to_string(year) + "はシナリオ" + std::to_string(scenario) + "の" + std::to_string(s.startYear) +
+           "〜" + std::to_string(s.endYear) + "年の範囲外です");
+  }
+  for (std::size_t i = 0; i < c.players.size(); ++i) {
+    const int faction = c.players[i].faction;
+    if (faction < 0 || faction > s.factionMax) {
+      refuse("プレイヤー" + std::to_string(i) + "の軍閥番号" + std::to_string(faction) + "は0〜" +
+             std::to_string(s.factionMax) + "の範囲外です");
+    }
+  }
+}
+
+std::string decoded(const std::string& bytes, const std::string& file) {
+  auto text = Codec::toUtf8(bytes);
+  if (!text) throw DataError::encoding(file, "CP932として読めないバイトがあります");
+  return *text;
+}
+
+}  // namespace
+
+SaveSlot::Contents SaveSlot::inspect(std::array<std::string, 4>* bytesOut) const {
   const auto plan = copies(*this);
   std::array<std::string, 4> bytes;
-  for (std::size_t i = 0; i < plan.size(); ++i) bytes[i] = TextFile::readBytes(dir_, plan[i].game);
+  for (std::size_t i = 0; i < plan.size(); ++i) bytes[i] = TextFile::readBytes(dir_, plan[i].slot);
+  const std::string slotBytes = TextFile::readBytes(dir_, slotFile());
+  if (dir_.exists(stampFile()) || std::filesystem::exists(dir_.resolve(stampFile()))) {
+    std::vector<SlotStamp::File> files;
+    for (std::size_t i = 0; i < plan.size(); ++i) files.emplace_back(plan[i].slot, bytes[i]);
+    files.emplace_back(slotFile(), slotBytes);
+    const auto odd = SlotStamp::mismatch(TextFile::read(dir_, stampFile()), stampFile(), files);
+    if (odd) {
+      throw DataError(*odd, "セーブ「save" + number_ + "」のファイルが揃っていません（「" + *odd +
+                                "」が同じセーブのものではありません）。このセーブはロードできません。");
+    }
+  }
+  const auto contents = parseContents(decoded(slotBytes, slotFile()));
+  if (!contents) throw DataError::malformed(slotFile(), "行が足りないか、数値でない項目があります");
+  checkValues(*this, *contents);
+  RecordSet::check(decoded(bytes[0], busvFile()), busvFile(), RecordSet::Kind::Officers, kLoadedOfficers);
+  RecordSet::check(decoded(bytes[1], gunsvFile()), gunsvFile(), RecordSet::Kind::Factions,
+                   Scenario::byNumber(contents->entries[4]).factionMax);
+  decoded(bytes[2], cmtsvFile());
+  decoded(bytes[3], logFile());
+  if (bytesOut != nullptr) *bytesOut = std::move(bytes);
+  return *contents;
+}
+
+std::vector<std::string> SaveSlot::journaled() const {
+  return {busvFile(), gunsvFile(), cmtsvFile(), logFile(), slotFile(), stampFile()};
+}
+
+void SaveSlot::save(const GameContext& ctx) const {
+  SlotJournal::recover(dir_);
+  const auto plan = copies(*this);
+  std::vector<SlotStamp::File> files;
+  for (const Copy& c : plan) files.emplace_back(c.slot, TextFile::readBytes(dir_, c.game));
   std::string offending;
   const auto slotBytes = Codec::toCp932(slotFileText(ctx), &offending);
   if (!slotBytes) throw DataError::encoding(slotFile(), "「" + offending + "」はこのファイルに保存できない文字です");
+  files.emplace_back(slotFile(), *slotBytes);
+  files.emplace_back(stampFile(), *Codec::toCp932(SlotStamp::text(files)));
 
-  bool replacedAny = false;
+  SlotJournal journal(dir_, journalFile(), journaled());
+  journal.begin();
   try {
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-      TextFile::writeBytes(dir_, plan[i].slot, bytes[i]);
-      replacedAny = true;
-    }
-    TextFile::writeBytes(dir_, slotFile(), *slotBytes);
+    for (const SlotStamp::File& f : files) journal.put(f.first, f.second);
+    journal.commit();
   } catch (const DataError&) {
-    if (replacedAny) {
-      std::error_code ec;
-      std::filesystem::remove(dir_.resolve(slotFile()), ec);
-    }
+    journal.rollback();
     throw;
   }
 }
 
 SaveSlot::Contents SaveSlot::restore() const {
-  const auto plan = copies(*this);
+  SlotJournal::recover(dir_);
   std::array<std::string, 4> bytes;
-  for (std::size_t i = 0; i < plan.size(); ++i) bytes[i] = TextFile::readBytes(dir_, plan[i].slot);
-  const auto contents = readContents();
-  if (!contents) throw DataError::unreadable(slotFile());
-
-  // What the running game holds now, to put back if a write fails half way.
-  std::array<std::optional<std::string>, 4> before;
-  for (std::size_t i = 0; i < plan.size(); ++i) {
-    if (dir_.exists(plan[i].game)) before[i] = TextFile::readBytes(dir_, plan[i].game);
-  }
-  std::size_t written = 0;
+  const Contents contents = inspect(&bytes);
+  const auto plan = copies(*this);
+  std::vector<std::string> games;
+  for (const Copy& c : plan) games.emplace_back(c.game);
+  SlotJournal journal(dir_, kLoadJournal, games);
+  journal.begin();
   try {
-    for (; written < plan.size(); ++written) TextFile::writeBytes(dir_, plan[written].game, bytes[written]);
+    for (std::size_t i = 0; i < plan.size(); ++i) journal.put(plan[i].game, bytes[i]);
+    journal.commit();
   } catch (const DataError&) {
-    for (std::size_t i = 0; i < written; ++i) {
-      try {
-        if (before[i]) {
-          TextFile::writeBytes(dir_, plan[i].game, *before[i]);
-        } else {
-          std::error_code ec;
-          std::filesystem::remove(dir_.resolve(plan[i].game), ec);
-        }
-      } catch (const DataError&) {
-        // The first error is the one to report; this file stays as the slot had it.
-      }
-    }
+    journal.rollback();
     throw;
   }
-  return *contents;
+  return contents;
 }
 
 }  // namespace velkaro

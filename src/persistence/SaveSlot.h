@@ -37,6 +37,12 @@ class SaveSlot {
   std::string cmtsvFile() const { return "\\save\\Cmtsv" + number_ + ".ini"; }
   std::string logFile() const { return "\\save\\velkarolog" + number_ + ".log"; }
   std::string slotFile() const { return "\\save\\save" + number_ + ".ini"; }
+  // The stamp that ties the five files together (SlotStamp); absent in slots of older saves.
+  std::string stampFile() const { return "\\save\\stamp" + number_ + ".ini"; }
+  // The journal record of a save of this slot that is under way (SlotJournal).
+  std::string journalFile() const { return "\\save\\save" + number_ + ".journal"; }
+  // The journal record of a load under way; there is one running game, so one record.
+  static constexpr const char* kLoadJournal = "\\save\\load.journal";
 
   // The slot's five files that do not exist (empty when the slot is complete).
   std::vector<std::string> missingFiles() const;
@@ -44,20 +50,29 @@ class SaveSlot {
   // The slot file's values; nullopt when it is missing or cannot be read as a slot file.
   std::optional<Contents> readContents() const;
 
-  // Copies the four game files into the slot and writes the slot file from the context.
-  // Every source is read before anything is written, so a missing one changes no slot file;
-  // a write that fails half way removes the slot file, so the torn slot cannot be loaded.
-  // Throws DataError.
+  // Reads and checks every file of the slot as a load needs it: all five there and regular
+  // files, the stamp (when there is one) matching each, the slot file whole with its values in
+  // range, the officer and faction files holding every record whole. Throws DataError naming
+  // the file and the reason. `bytes` receives the four game files' raw bytes.
+  Contents inspect(std::array<std::string, 4>* bytes = nullptr) const;
+
+  // Copies the four game files into the slot and writes the slot file and the stamp, under a
+  // rollback journal: whatever moment the process dies at, the slot is all old or all new.
+  // Throws DataError; the slot is as it was then.
   void save(const GameContext& ctx) const;
 
-  // Copies the slot back over the four game files and returns its values. Everything is read
-  // and checked before the first game file is replaced; if a write fails the game files are
-  // put back as they were. Throws DataError; the game files are unchanged then.
+  // Checks the slot (inspect) and copies it back over the four game files under a rollback
+  // journal, and returns its values. Throws DataError; the game files are unchanged then.
   Contents restore() const;
 
   static std::string slotFileText(const GameContext& ctx);
+  // The slot file's values from its UTF-8 text; nullopt when lines or numbers are missing.
+  static std::optional<Contents> parseContents(std::string text);
 
  private:
+  // Every file a save of this slot writes.
+  std::vector<std::string> journaled() const;
+
   const GameDir& dir_;
   std::string number_;
 };

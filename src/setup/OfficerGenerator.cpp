@@ -133,7 +133,7 @@ void OfficerGenerator::readMaster() {
       const std::string item = text();
       double value = 0;
       if (!parseNumber(item, value)) {
-        throw DataError::malformed(file, "記録 ." + std::to_string(n) + " の「" + item + "」は数値ではありません");
+        throw DataError::malformed(file, "記録 ." + std::to_string(n) + " の" + DataError::quoted(item) + "は数値ではありません");
       }
       return cint(value);
     };

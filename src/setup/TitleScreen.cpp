@@ -5,6 +5,7 @@
 #include "data/StatePaths.h"
 #include "data/TemplateReader.h"
 #include "data/TextFile.h"
+#include "persistence/SlotJournal.h"
 #include "ui/ScreenKind.h"
 #include "setup/OfficerGenerator.h"
 #include "setup/Scenario.h"
@@ -20,6 +21,8 @@ TitleScreen::TitleScreen(GameContext& context, Ui& ui) : Screen(context, ui) {
 }
 
 void TitleScreen::Form_Load() {
+  // A save or load cut off by a crash is rolled back before anything reads the slots.
+  SlotJournal::recover(ctx_.dir);
   splash_ = 0;
   timers[0] = Timer{1200, true};
   ui_.timersChanged(*this);

@@ -205,3 +205,19 @@ TEST_F(CommentFixture, EmptyLinesStayEmptyLinesWhenShownAndSavedAgain) {
   EXPECT_EQ(shownComment(12), shown);
   EXPECT_EQ(shownComment(13), "  評伝13\r\n") << "the next record is untouched";
 }
+
+// A new comment needs the officer's new number in the officer file; when that file cannot be
+// written, the comment file is put back, so no comment is left without its officer.
+TEST_F(CommentFixture, NewCommentWhoseOfficerCannotBeRenumberedLeavesNoOrphan) {
+  const std::string before = cmtsv();
+  const std::string busvBefore = busv();
+  std::filesystem::create_directories(game.root() / "ini/busv.ini.tmp~/blocked");
+  CommentEditor& e = edit(160, "実は名将。");
+  EXPECT_FALSE(e.stored());
+  EXPECT_FALSE(e.closed);
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_NE(ui.messages.back().find("busv.ini"), std::string::npos) << ui.messages.back();
+  EXPECT_EQ(cmtsv(), before);
+  EXPECT_EQ(busv(), busvBefore);
+  EXPECT_EQ(officers[160].commentID, 200);
+}

