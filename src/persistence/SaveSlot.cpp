@@ -10,7 +10,7 @@
 #include "data/StatePaths.h"
 #include "data/RecordSet.h"
 #include "data/TextFile.h"
-#include "persistence/SlotJournal.h"
+#include "data/SlotJournal.h"
 #include "persistence/SlotStamp.h"
 #include "setup/Scenario.h"
 

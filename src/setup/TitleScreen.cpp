@@ -5,7 +5,7 @@
 #include "data/StatePaths.h"
 #include "data/TemplateReader.h"
 #include "data/TextFile.h"
-#include "persistence/SlotJournal.h"
+#include "data/SlotJournal.h"
 #include "ui/ScreenKind.h"
 #include "setup/OfficerGenerator.h"
 #include "setup/Scenario.h"

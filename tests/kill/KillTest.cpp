@@ -25,7 +25,7 @@
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
 #include "persistence/SaveSlot.h"
-#include "persistence/SlotJournal.h"
+#include "data/SlotJournal.h"
 
 namespace fs = std::filesystem;
 using namespace velkaro;

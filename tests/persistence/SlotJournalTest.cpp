@@ -5,7 +5,7 @@
 
 #include "data/DataError.h"
 #include "persistence/SaveSlot.h"
-#include "persistence/SlotJournal.h"
+#include "data/SlotJournal.h"
 #include "support/TempGameDir.h"
 
 using namespace velkaro;

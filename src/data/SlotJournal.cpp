@@ -1,4 +1,4 @@
-#include "persistence/SlotJournal.h"
+#include "data/SlotJournal.h"
 
 #include <system_error>
 
