@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "resolution/Board.h"
+#include "board/Board.h"
 #include "ui/Screen.h"
 
 namespace velkaro {
