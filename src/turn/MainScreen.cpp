@@ -85,7 +85,7 @@ void MainScreen::startLoadedGame() {
 
 void MainScreen::mk_Gunsv_rtn() { ScenarioFiles::mk_Gunsv_rtn(ctx_.dir, ctx_.scenario); }
 
-void MainScreen::mk_Cmtsv_rtn() { TextFile::copy(ctx_.dir, paths::kComment, paths::kCmtsv); }
+void MainScreen::mk_Cmtsv_rtn() { TextFile::copy(ctx_.dir, paths::kComment, paths::kCmtsv, Durability::inPlace); }
 
 // ---------------------------------------------------------------- drawing
 
