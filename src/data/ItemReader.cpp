@@ -25,14 +25,18 @@ std::string ItemReader::readItem() {
   if (!lastRead_) return {};
   std::string item;
   if (text_[pos_] == '"') {
-    ++pos_;
-    while (pos_ < text_.size() && text_[pos_] != '"' && !isLineEnd(text_[pos_])) item += text_[pos_++];
+    const std::size_t start = ++pos_;
+    while (pos_ < text_.size() && text_[pos_] != '"' && !isLineEnd(text_[pos_])) ++pos_;
+    item.assign(text_, start, pos_ - start);
     if (pos_ < text_.size() && text_[pos_] == '"') ++pos_;
     // Anything between the closing quote and the separator is not part of the item.
     while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
   } else {
-    while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) item += text_[pos_++];
-    while (!item.empty() && isBlank(item.back())) item.pop_back();
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
+    std::size_t end = pos_;
+    while (end > start && isBlank(text_[end - 1])) --end;
+    item.assign(text_, start, end - start);
   }
   if (pos_ < text_.size() && text_[pos_] == ',') {
     ++pos_;
@@ -43,8 +47,9 @@ std::string ItemReader::readItem() {
 }
 
 std::string ItemReader::readLine() {
-  std::string line;
-  while (pos_ < text_.size() && !isLineEnd(text_[pos_])) line += text_[pos_++];
+  const std::size_t start = pos_;
+  while (pos_ < text_.size() && !isLineEnd(text_[pos_])) ++pos_;
+  std::string line(text_, start, pos_ - start);
   skipLineEnd();
   return line;
 }

@@ -64,6 +64,17 @@ bool parseNumber(const std::string& item, double& out) {
     }
   }
   if (!digit) return false;
+  // Whole numbers of up to 15 digits are exact in a double, just as strtod would give them;
+  // they are nearly every item of the state files.
+  if (text.find('.') == std::string::npos && text.size() <= 15) {
+    long long value = 0;
+    for (char c : text) {
+      if (c >= '0' && c <= '9') value = value * 10 + (c - '0');
+    }
+    const double magnitude = static_cast<double>(value);
+    out = text[0] == '-' ? -magnitude : magnitude;
+    return true;
+  }
   char* stop = nullptr;
   out = std::strtod(text.c_str(), &stop);
   return stop != nullptr && *stop == '\0';

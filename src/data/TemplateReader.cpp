@@ -42,18 +42,18 @@ void walkSection(const std::vector<std::string>& lines, int number, const std::s
 
 void TemplateReader::appendSection(const GameDir& dir, const std::string& file, int number, const std::string& param1,
                                    const std::string& param2, PageTable& pages) {
-  const auto lines = TextFile::readLines(dir, file);
+  const auto lines = TextFile::sharedLines(dir, file);
   walkSection(
-      lines, number, param1, param2, [&](const std::string& text) { pages.append(text); },
+      *lines, number, param1, param2, [&](const std::string& text) { pages.append(text); },
       [&] { pages.nextPage(); });
 }
 
 std::string TemplateReader::singleText(const GameDir& dir, const std::string& file, int number,
                                        const std::string& param1, const std::string& param2) {
-  const auto lines = TextFile::readLines(dir, file);
+  const auto lines = TextFile::sharedLines(dir, file);
   std::string text;
   walkSection(
-      lines, number, param1, param2, [&](const std::string& piece) { text += piece; }, [&] { text.clear(); });
+      *lines, number, param1, param2, [&](const std::string& piece) { text += piece; }, [&] { text.clear(); });
   return text;
 }
 

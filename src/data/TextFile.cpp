@@ -1,52 +1,100 @@
 #include "data/TextFile.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cerrno>
 #include <system_error>
 
 #include "data/AtomicFile.h"
 #include "data/Codec.h"
 #include "data/DataError.h"
+#include "data/FileCache.h"
+#include "data/InPlaceFile.h"
 
 namespace velkaro {
 
-std::string TextFile::readBytes(const GameDir& dir, const std::string& name) {
-  const auto path = dir.resolve(name);
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    if (std::filesystem::exists(path, ec)) throw DataError::notAFile(name);
-    throw DataError::missing(name);
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataError::unreadable(name);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw DataError::unreadable(name);
-  return bytes;
+namespace {
+
+// The file's contents as read now; throws DataError when it is missing or unreadable.
+FileCache::Handle load(const GameDir& dir, const std::string& name) {
+  FileCache& cache = FileCache::shared();
+  int failure = 0;
+  FileCache::Handle contents = cache.read(cache.locate(dir, name), failure);
+  // The remembered path may be gone while the name now matches another spelling.
+  if (failure == ENOENT || failure == ENOTDIR) contents = cache.read(cache.relocate(dir, name), failure);
+  if (failure == ENOENT || failure == ENOTDIR) throw DataError::missing(name);
+  if (failure == EISDIR || failure == ENODEV) throw DataError::notAFile(name);
+  if (!contents) throw DataError::unreadable(name);
+  return contents;
 }
 
-void TextFile::writeBytes(const GameDir& dir, const std::string& name, const std::string& bytes) {
-  const auto path = dir.resolve(name);
-  std::error_code ec;
-  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
-  if (!AtomicFile::replace(path, bytes)) throw DataError::unwritable(name);
-}
-
-std::string TextFile::read(const GameDir& dir, const std::string& name) {
-  auto text = Codec::toUtf8(readBytes(dir, name));
+const std::string& textOf(FileCache::Contents& contents, const std::string& name) {
+  const auto& text = FileCache::text(contents);
   if (!text) throw DataError::encoding(name, "CP932として読めないバイトがあります");
   return *text;
 }
 
-std::vector<std::string> TextFile::readLines(const GameDir& dir, const std::string& name) {
-  return splitLines(read(dir, name));
+void writeCrashSafe(const GameDir& dir, const std::string& name, const FileCache::Handle& contents) {
+  FileCache& cache = FileCache::shared();
+  const std::filesystem::path path = cache.relocate(dir, name);
+  std::error_code ec;
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+  cache.notify(FileCache::Access::write, path.native(), contents->bytes.size());
+  if (!AtomicFile::replace(path, contents->bytes)) throw DataError::unwritable(name);
+  cache.wrote(path.native(), contents);
 }
 
-void TextFile::write(const GameDir& dir, const std::string& name, const std::string& utf8) {
+void writeInPlace(const GameDir& dir, const std::string& name, const FileCache::Handle& contents) {
+  FileCache& cache = FileCache::shared();
+  std::string path = cache.locate(dir, name);
+  cache.notify(FileCache::Access::write, path, contents->bytes.size());
+  int failure = InPlaceFile::rewrite(path, contents->bytes, false);
+  if (failure == ENOENT || failure == ENOTDIR) {
+    // A new file: look for another spelling first, and make its folder.
+    path = cache.relocate(dir, name);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code ec;
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    failure = InPlaceFile::rewrite(path, contents->bytes, true);
+  }
+  if (failure != 0) throw DataError::unwritable(name);
+  cache.wrote(path, contents);
+}
+
+void store(const GameDir& dir, const std::string& name, const FileCache::Handle& contents, Durability durability) {
+  if (durability == Durability::inPlace) {
+    writeInPlace(dir, name, contents);
+  } else {
+    writeCrashSafe(dir, name, contents);
+  }
+}
+
+}  // namespace
+
+std::string TextFile::readBytes(const GameDir& dir, const std::string& name) { return load(dir, name)->bytes; }
+
+void TextFile::writeBytes(const GameDir& dir, const std::string& name, const std::string& bytes, Durability durability) {
+  store(dir, name, FileCache::contentsOf(bytes, nullptr), durability);
+}
+
+std::string TextFile::read(const GameDir& dir, const std::string& name) {
+  const FileCache::Handle contents = load(dir, name);
+  return textOf(*contents, name);
+}
+
+std::vector<std::string> TextFile::readLines(const GameDir& dir, const std::string& name) {
+  return *sharedLines(dir, name);
+}
+
+std::shared_ptr<const std::vector<std::string>> TextFile::sharedLines(const GameDir& dir, const std::string& name) {
+  const FileCache::Handle contents = load(dir, name);
+  textOf(*contents, name);
+  return std::shared_ptr<const std::vector<std::string>>(contents, &FileCache::lines(*contents));
+}
+
+void TextFile::write(const GameDir& dir, const std::string& name, const std::string& utf8, Durability durability) {
   std::string offending;
   auto bytes = Codec::toCp932(utf8, &offending);
   if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
-  writeBytes(dir, name, *bytes);
+  store(dir, name, FileCache::contentsOf(std::move(*bytes), &utf8), durability);
 }
 
 std::string TextFile::joinLines(const std::vector<std::string>& lines) {
@@ -58,8 +106,9 @@ std::string TextFile::joinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-void TextFile::copy(const GameDir& dir, const std::string& from, const std::string& to) {
-  writeBytes(dir, to, readBytes(dir, from));
+void TextFile::copy(const GameDir& dir, const std::string& from, const std::string& to, Durability durability) {
+  // The copy shares the source's contents, so its text is decoded at most once.
+  store(dir, to, load(dir, from), durability);
 }
 
 std::vector<std::string> TextFile::splitLines(const std::string& text) {

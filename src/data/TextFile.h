@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file access to the game's CP932 / CR LF text files, with UTF-8 inside the program.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,12 @@ namespace velkaro {
 
 inline constexpr const char* kCrLf = "\r\n";
 
+// How a write may leave the file after a crash. crashSafe (temporary file, flush, rename) is for
+// what a player keeps: save slots, the masters the editors write, comment edits. inPlace is for
+// the running-game files in ini/, which the title screen rebuilds at every start and which are
+// continued only through a save slot: rewritten in the same file, not flushed.
+enum class Durability { crashSafe, inPlace };
+
 class TextFile {
  public:
   // The file's text in UTF-8 (line ends kept as they are). Throws DataError when the file
@@ -16,16 +23,22 @@ class TextFile {
   static std::string read(const GameDir& dir, const std::string& name);
   // The file's lines in UTF-8, without their line ends.
   static std::vector<std::string> readLines(const GameDir& dir, const std::string& name);
-  // Replaces the file crash-safely with the UTF-8 text converted to CP932. Throws DataError
-  // (and leaves the old file untouched) when a character has no CP932 form or writing fails.
-  static void write(const GameDir& dir, const std::string& name, const std::string& utf8);
+  // The same lines without a copy; they stay valid while the pointer is held.
+  static std::shared_ptr<const std::vector<std::string>> sharedLines(const GameDir& dir, const std::string& name);
+  // Replaces the file with the UTF-8 text converted to CP932. Throws DataError when a character
+  // has no CP932 form (the file is then untouched) or writing fails (a crash-safe write then
+  // leaves the old file untouched too).
+  static void write(const GameDir& dir, const std::string& name, const std::string& utf8,
+                    Durability durability = Durability::crashSafe);
   // The lines joined with CR LF after each one.
   static std::string joinLines(const std::vector<std::string>& lines);
   // Raw bytes, for whole-file copies.
   static std::string readBytes(const GameDir& dir, const std::string& name);
-  static void writeBytes(const GameDir& dir, const std::string& name, const std::string& bytes);
-  // Byte-for-byte copy replacing the target (crash-safe).
-  static void copy(const GameDir& dir, const std::string& from, const std::string& to);
+  static void writeBytes(const GameDir& dir, const std::string& name, const std::string& bytes,
+                         Durability durability = Durability::crashSafe);
+  // Byte-for-byte copy replacing the target.
+  static void copy(const GameDir& dir, const std::string& from, const std::string& to,
+                   Durability durability = Durability::crashSafe);
   // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
   static std::vector<std::string> splitLines(const std::string& text);
   // Splits raw bytes into lines that keep their own line ends, so that untouched lines can be

@@ -174,7 +174,7 @@ void OfficerGenerator::writeBusv() const {
     w.text(jpg[i]).endLine();
     w.number(commentID[i]).endLine();
   }
-  TextFile::write(ctx_.dir, paths::kBusv, w.str());
+  TextFile::write(ctx_.dir, paths::kBusv, w.str(), Durability::inPlace);
 }
 
 }  // namespace velkaro

@@ -20,13 +20,15 @@ void ScenarioFiles::mk_Rinbusv(const GameDir& dir, int scenario) {
   // The masters are read whole before the running game's files are replaced by them, so a
   // broken master leaves the game as it was.
   checkMasters(dir, scenario);
-  if (Scenario::valid(scenario)) TextFile::copy(dir, Scenario::byNumber(scenario).officerMaster, paths::kBusv);
-  TextFile::copy(dir, paths::kComment, paths::kCmtsv);
+  if (Scenario::valid(scenario)) {
+    TextFile::copy(dir, Scenario::byNumber(scenario).officerMaster, paths::kBusv, Durability::inPlace);
+  }
+  TextFile::copy(dir, paths::kComment, paths::kCmtsv, Durability::inPlace);
 }
 
 void ScenarioFiles::mk_Gunsv_rtn(const GameDir& dir, int scenario) {
   if (!Scenario::valid(scenario)) return;
-  TextFile::copy(dir, Scenario::byNumber(scenario).factionMaster, paths::kGunsv);
+  TextFile::copy(dir, Scenario::byNumber(scenario).factionMaster, paths::kGunsv, Durability::inPlace);
 }
 
 void ScenarioFiles::initBushouFile(const GameDir& dir, int scenario) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "data/AtomicFile.h"
 #include "data/Codec.h"
 #include "data/DataError.h"
@@ -88,4 +90,50 @@ TEST(TextFile, CopyCreatesMissingFoldersAndIsByteExact) {
   std::filesystem::remove_all(game.root() / "save");
   TextFile::copy(game.dir(), "\\ini\\busv.ini", "\\save\\busv1.ini");
   EXPECT_EQ(game.readBytes("save/busv1.ini"), bytes);
+}
+
+TEST(TextFile, InPlaceWritesGiveTheSameBytesWithoutATemporary) {
+  TempGameDir game;
+  const std::string text = TextFile::joinLines({"\"曹操\"", "1,2,3"});
+  TextFile::write(game.dir(), "\\ini\\safe.ini", text);
+  TextFile::write(game.dir(), "\\ini\\cheap.ini", text, Durability::inPlace);
+  EXPECT_EQ(game.readBytes("ini/cheap.ini"), game.readBytes("ini/safe.ini"));
+  // A shorter text cuts the file to its own length.
+  TextFile::write(game.dir(), "\\ini\\cheap.ini", "a\r\n", Durability::inPlace);
+  EXPECT_EQ(game.readBytes("ini/cheap.ini"), "a\r\n");
+  // A missing folder is made, and an existing file keeps its own spelling.
+  TextFile::write(game.dir(), "\\log\\new.log", "x\r\n", Durability::inPlace);
+  EXPECT_EQ(game.readBytes("log/new.log"), "x\r\n");
+  game.writeBytes("ini/Gunsv.ini", "old");
+  TextFile::copy(game.dir(), "\\ini\\cheap.ini", "\\ini\\gunsv.ini", Durability::inPlace);
+  EXPECT_EQ(game.readBytes("ini/Gunsv.ini"), "a\r\n");
+  for (const auto& entry : std::filesystem::directory_iterator(game.root() / "ini")) {
+    EXPECT_EQ(entry.path().string().find("tmp~"), std::string::npos) << entry.path();
+  }
+  EXPECT_FALSE(std::filesystem::exists(game.root() / "ini" / "gunsv.ini"));
+}
+
+TEST(TextFile, EveryReadSeesTheFileAsItIsNow) {
+  TempGameDir game;
+  TextFile::write(game.dir(), "\\ini\\a.ini", "劉備\r\n関羽\r\n", Durability::inPlace);
+  EXPECT_EQ(TextFile::readLines(game.dir(), "\\ini\\a.ini"), (std::vector<std::string>{"劉備", "関羽"}));
+  // Rewritten from outside at once with the same length: the next read must not give the old text.
+  game.writeText("ini/a.ini", "張飛\n関羽\n");
+  EXPECT_EQ(TextFile::read(game.dir(), "\\ini\\a.ini"), "張飛\r\n関羽\r\n");
+  const auto held = TextFile::sharedLines(game.dir(), "\\ini\\a.ini");
+  game.writeText("ini/a.ini", "趙雲\n");
+  EXPECT_EQ(*TextFile::sharedLines(game.dir(), "\\ini\\a.ini"), std::vector<std::string>{"趙雲"});
+  EXPECT_EQ(*held, (std::vector<std::string>{"張飛", "関羽"}));  // what was handed out stays as it was
+  // Bytes that are not CP932 are refused on every read, not only the first.
+  game.writeBytes("ini/a.ini", std::string("\x81", 1));
+  EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\a.ini"), DataError);
+  EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\a.ini"), DataError);
+  // Removed, then made again under another spelling.
+  std::filesystem::remove(game.root() / "ini" / "a.ini");
+  EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\a.ini"), DataError);
+  game.writeText("ini/A.ini", "孫権\n");
+  EXPECT_EQ(TextFile::read(game.dir(), "\\ini\\a.ini"), "孫権\r\n");
+  // A folder under the name is a missing file.
+  std::filesystem::create_directories(game.root() / "ini" / "d.ini");
+  EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\d.ini"), DataError);
 }

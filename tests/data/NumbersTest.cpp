@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "data/Numbers.h"
 
 using namespace velkaro;
@@ -51,4 +54,18 @@ TEST(Numbers, ParsesOnlyNumericItems) {
   EXPECT_FALSE(parseNumber("abc", v));
   EXPECT_FALSE(parseNumber("1x", v));
   EXPECT_FALSE(parseNumber("-", v));
+}
+
+TEST(Numbers, WholeNumbersParseExactlyAsStrtodReadsThem) {
+  for (const char* item : {"0", "-0", "+5", "007", "-32768", "32767", "99999", "123456789012345", "1234567890123456",
+                           "-999999999999999", "1.", ".5", "-.25"}) {
+    double v = 1;
+    ASSERT_TRUE(parseNumber(item, v)) << item;
+    const double expected = std::strtod(item, nullptr);
+    EXPECT_EQ(v, expected) << item;
+    EXPECT_EQ(std::signbit(v), std::signbit(expected)) << item;
+  }
+  double v = 0;
+  EXPECT_FALSE(parseNumber("1.2.3", v));
+  EXPECT_FALSE(parseNumber("5-", v));
 }

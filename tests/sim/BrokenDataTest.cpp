@@ -129,7 +129,11 @@ const std::vector<BrokenCase>& cases() {
        },
        true},
       {"game folder that cannot be written", "busv.ini", Outcome::NamesTheFile,
-       [](TempGameDir& g) { fs::create_directories(g.root() / "ini/busv.ini.tmp~/blocked"); }},
+       // As root no permission bit stops a write; a folder where the running game's file goes does.
+       [](TempGameDir& g) {
+         fs::remove(g.root() / "ini/busv.ini");
+         fs::create_directories(g.root() / "ini/busv.ini/blocked");
+       }},
   };
   return table;
 }
