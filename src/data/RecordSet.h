@@ -14,8 +14,10 @@ class RecordSet {
   static constexpr std::size_t kNameLimit = 20;
 
   // Throws DataError naming `file` and the record when a record is cut short, a number
-  // item is no number, a name is longer than kNameLimit or not all of 1..max are present.
-  static void check(const std::string& utf8, const std::string& file, Kind kind, int max);
+  // item is no number, a name is longer than kNameLimit, or, with `requireAll`, not all of
+  // 1..max are present (without it, at least one record must be). Masters may leave records
+  // out (those officers are generated); a saved game may not.
+  static void check(const std::string& utf8, const std::string& file, Kind kind, int max, bool requireAll = true);
 
   // Characters (not bytes) of a UTF-8 text.
   static std::size_t characters(const std::string& utf8);
