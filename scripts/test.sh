@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds (warnings as errors, AddressSanitizer and UndefinedBehaviorSanitizer) and runs the whole test suite.
+# Sets up, builds (warnings as errors, AddressSanitizer and UndefinedBehaviorSanitizer) and runs the whole test suite:
+# the unit and game tests, the soak games, then a short run of every fuzz target.
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$repo/scripts/deps.sh"
@@ -7,3 +8,4 @@ cd "$repo"
 cmake --preset ci >/dev/null
 cmake --build build/ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
+bash "$repo/scripts/fuzz.sh" 20

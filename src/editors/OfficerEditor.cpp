@@ -6,7 +6,7 @@
 #include "data/StatePaths.h"
 #include "editors/EditBatch.h"
 #include "editors/OfficerRecordFile.h"
-#include "screens/JobAbilities.h"
+#include "data/JobAbilities.h"
 #include "setup/Scenario.h"
 
 namespace velkaro {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "support/GameUi.h"
 #include "data/Codec.h"
 #include "editors/CommentEditor.h"
 #include "editors/OfficerRecordFile.h"
@@ -62,7 +63,7 @@ struct CommentFixture : ::testing::Test {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   std::map<int, Bushou> officers;
   std::unique_ptr<CommentEditor> editor;
 };
@@ -193,6 +194,16 @@ TEST_F(CommentFixture, StatusScreenOpensTheEditorWithItsComment) {
   status.cmdEdit_Click();  // the officer editor redraws without losing the new comment
   EXPECT_EQ(status.Lab_cmt.caption, "書き直し");
   EXPECT_EQ(shownComment(12), "  書き直し\r\n");
+}
+
+TEST_F(CommentFixture, EmptyLinesStayEmptyLinesWhenShownAndSavedAgain) {
+  edit(12, "一行目\n\n三行目\n\n\n六行目");
+  const std::string shown = "  一行目\r\n\r\n  三行目\r\n\r\n\r\n  六行目\r\n";
+  EXPECT_EQ(shownComment(12), shown);
+  // The status screen hands the shown text to the editor; storing it unchanged keeps every line.
+  edit(12, shown);
+  EXPECT_EQ(shownComment(12), shown);
+  EXPECT_EQ(shownComment(13), "  評伝13\r\n") << "the next record is untouched";
 }
 
 // A new comment needs the officer's new number in the officer file; when that file cannot be
