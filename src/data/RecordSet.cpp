@@ -41,7 +41,7 @@ std::size_t RecordSet::characters(const std::string& utf8) {
   return count;
 }
 
-void RecordSet::check(const std::string& utf8, const std::string& file, Kind kind, int max, Gaps gaps) {
+void RecordSet::check(const std::string& utf8, const std::string& file, Kind kind, int max, bool requireAll) {
   const auto& layout = kind == Kind::Officers ? kOfficerLayout : kFactionLayout;
   std::vector<bool> seen(static_cast<std::size_t>(max) + 1, false);
   ItemReader reader(utf8);
@@ -53,10 +53,13 @@ void RecordSet::check(const std::string& utf8, const std::string& file, Kind kin
     readRecord(reader, file, id, layout);
     seen[static_cast<std::size_t>(id)] = true;
   }
-  if (gaps == Gaps::Allowed) return;
+  bool any = false;
   for (int id = 1; id <= max; ++id) {
-    if (!seen[static_cast<std::size_t>(id)]) throw DataError::malformed(file, recordName(id) + " がありません");
+    const bool there = seen[static_cast<std::size_t>(id)];
+    any = any || there;
+    if (requireAll && !there) throw DataError::malformed(file, recordName(id) + " がありません");
   }
+  if (!any) throw DataError::malformed(file, "記録が一つもありません");
 }
 
 }  // namespace velkaro

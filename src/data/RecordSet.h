@@ -9,17 +9,15 @@ namespace velkaro {
 class RecordSet {
  public:
   enum class Kind { Officers, Factions };
-  // A save slot must hold every record; an officer master may leave numbers out (those
-  // officers are made up when a game starts).
-  enum class Gaps { Refused, Allowed };
 
   // Longest name (in characters) the game stores; longer ones come only from broken data.
   static constexpr std::size_t kNameLimit = 20;
 
   // Throws DataError naming `file` and the record when a record is cut short, a number
-  // item is no number, a name is longer than kNameLimit or (unless gaps are allowed) not all of
-  // 1..max are present.
-  static void check(const std::string& utf8, const std::string& file, Kind kind, int max, Gaps gaps = Gaps::Refused);
+  // item is no number, a name is longer than kNameLimit, or, with `requireAll`, not all of
+  // 1..max are present (without it, at least one record must be). Masters may leave records
+  // out (those officers are generated); a saved game may not.
+  static void check(const std::string& utf8, const std::string& file, Kind kind, int max, bool requireAll = true);
 
   // Characters (not bytes) of a UTF-8 text.
   static std::size_t characters(const std::string& utf8);

@@ -10,9 +10,8 @@ namespace velkaro {
 void ScenarioFiles::checkMasters(const GameDir& dir, int scenario) {
   if (!Scenario::valid(scenario)) return;
   const Scenario& s = Scenario::byNumber(scenario);
-  RecordSet::check(TextFile::read(dir, s.officerMaster), s.officerMaster, RecordSet::Kind::Officers, s.officerMax,
-                   RecordSet::Gaps::Allowed);
-  RecordSet::check(TextFile::read(dir, s.factionMaster), s.factionMaster, RecordSet::Kind::Factions, s.factionMax);
+  RecordSet::check(TextFile::read(dir, s.officerMaster), s.officerMaster, RecordSet::Kind::Officers, s.officerMax, false);
+  RecordSet::check(TextFile::read(dir, s.factionMaster), s.factionMaster, RecordSet::Kind::Factions, s.factionMax, false);
   TextFile::read(dir, paths::kComment);
 }
 
