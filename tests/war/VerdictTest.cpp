@@ -105,9 +105,24 @@ TEST(Verdict, EveryPlanHasItsOwnValueAndOpeningLoss) {
     // The outcome changes elite troops and cohesion afterwards: keep the values fought with.
     const int seihei[2] = {t.board.factions[1].seihei, t.board.factions[2].seihei};
     const int kessoku[2] = {t.board.factions[1].kessoku, t.board.factions[2].kessoku};
+    const int army[2] = {t.board.factions[1].army, t.board.factions[2].army};
     Battle b(t.board);
     b.War_rtn(t.board.factions[1], t.board.factions[2]);
     const int plan = b.plan();
+    // Each verdict takes its own outcome path: a draw costs both a quarter, a victory takes
+    // policy × 2 + 10 % of the loser's army, who loses (tactics + policy) × 1.5 + 10, plus 5 %.
+    const int after[2] = {t.board.factions[1].army, t.board.factions[2].army};
+    if (b.verdict() == 0 && plan != 7) {
+      EXPECT_EQ(after[0], army[0] * 3 / 4) << "seed " << seed;
+      EXPECT_EQ(after[1], army[1] * 3 / 4) << "seed " << seed;
+    } else if (b.verdict() != 0 && plan != 7) {
+      const int w = b.verdict() - 1;
+      const Bushou& S = t.board.officers[b.sides()[static_cast<std::size_t>(w)].strategist];
+      const int spoils = static_cast<int>(std::floor(float(S.policy * 2 + 10) / 100 * float(army[1 - w])));
+      const int lost = static_cast<int>(std::nearbyint(float(S.tactics + S.policy) * 1.5f + 10)) + 5;
+      EXPECT_EQ(after[w], army[w] + spoils) << "seed " << seed;
+      EXPECT_EQ(after[1 - w], static_cast<int>(std::floor(float(army[1 - w]) * (1 - float(lost) / 100)))) << "seed " << seed;
+    }
     if (plan == 7) continue;
     const int k = b.planner();
     const auto& a = b.sides()[static_cast<std::size_t>(k)];
