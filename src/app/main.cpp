@@ -9,7 +9,8 @@
 #include <filesystem>
 
 #include "data/GameContext.h"
-#include "screens/ScreenFactory.h"
+#include "game/GameScreens.h"
+#include "ui/ScreenKind.h"
 #include "ui/Ui.h"
 #include "qt/QtUi.h"
 #include "qt/Views.h"
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
   velkaro::GameContext context{velkaro::GameDir(root)};
   velkaro::qt::QtUi ui;
   velkaro::qt::registerViews(ui);
-  ui.showModeless(velkaro::ScreenFactory::make(velkaro::ScreenKind::TitleScreen, context, ui));
+  ui.setScreenMaker(velkaro::GameScreens::all());
+  ui.showModeless(ui.makeScreen(velkaro::ScreenKind::TitleScreen, context));
   if (ui.openWindows() == 0) return 1;
   return QApplication::exec();
 }

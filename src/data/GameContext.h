@@ -10,6 +10,7 @@
 namespace velkaro {
 
 inline constexpr int kPlayerSlots = 21;
+inline constexpr int kFactionSlots = 21;  // faction ids 0..20, as the faction table
 inline constexpr int kPanels = 4;       // 0 = independents, 1..3 = alliance slots
 inline constexpr int kMenuLines = 4;    // lines of a panel's strategy menu
 inline constexpr int kSlotEntries = 8;  // entries of the save-slot record
@@ -35,8 +36,8 @@ struct GameContext {
   std::array<int16, kPanels> meishuKessoku{};
 
   // Per faction id: the chosen line of its panel's menu and the panel it is listed in.
-  std::array<int16, kPlayerSlots> chosenLine{};
-  std::array<int16, kPlayerSlots> factionPanel{};
+  std::array<int16, kFactionSlots> chosenLine{};
+  std::array<int16, kFactionSlots> factionPanel{};
 
   // The strategy menus dealt by the main screen: the strategy number of each line (the item
   // data of its Com_Lst line) and the number of lines, per panel.

@@ -3,7 +3,7 @@
 #include "data/Jobs.h"
 #include "data/StatePaths.h"
 #include "editors/OfficerRecordFile.h"
-#include "screens/JobAbilities.h"
+#include "data/JobAbilities.h"
 #include "setup/Scenario.h"
 
 namespace velkaro {

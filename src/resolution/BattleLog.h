@@ -1,7 +1,7 @@
 #pragma once
 // The battle log "\ini\velkaro.log" that every resolved year is appended to, and the credits page.
 #include "data/GameDir.h"
-#include "resolution/MessageBuffer.h"
+#include "board/MessageBuffer.h"
 
 namespace velkaro {
 

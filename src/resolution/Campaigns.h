@@ -1,7 +1,7 @@
 #pragma once
 // The strategies that work on talent, troops and the enemy's staff: 人材募集, 兵力確保, 調略,
 // 黄巾賊退治 and 異民族討伐.
-#include "resolution/Board.h"
+#include "board/Board.h"
 #include "resolution/StrategyLine.h"
 
 namespace velkaro {

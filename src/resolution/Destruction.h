@@ -1,7 +1,7 @@
 #pragma once
 // The yearly check that destroys factions left with nothing, and the succession of a fallen
 // alliance leader.
-#include "resolution/Board.h"
+#include "board/Board.h"
 
 namespace velkaro {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/TextFile.h"
-#include "resolution/Real.h"
+#include "board/Real.h"
 
 namespace velkaro {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The alliance strategies: 調停, 糾弾, 同盟参加, 脱退 and 盟主交替, acting on fame, cohesion,
 // alliance membership and the cohesion of the alliance slots.
-#include "resolution/Board.h"
+#include "board/Board.h"
 #include "resolution/StrategyLine.h"
 
 namespace velkaro {

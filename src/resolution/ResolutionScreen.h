@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "resolution/Board.h"
+#include "board/Board.h"
 #include "ui/Screen.h"
 
 namespace velkaro {

@@ -61,7 +61,7 @@ void YearlyPass::playerHeadings(int panel, int line) {
   const GameContext& ctx = board_.ctx;
   for (int k = 0; k < kPlayerSlots; ++k) {
     const int f = ctx.playerFaction[static_cast<std::size_t>(k)];
-    if (f <= 0 || f >= kPlayerSlots) continue;
+    if (f <= 0 || f >= kFactionSlots) continue;
     const auto slot = static_cast<std::size_t>(f);
     if (ctx.factionPanel[slot] != panel || ctx.chosenLine[slot] != line) continue;
     board_.append("***" + board_.factions[f].name + "（プレイヤー）が関わった作戦***" + kCrLf);
@@ -87,7 +87,7 @@ StrategyLine YearlyPass::select(int panel, int line) {
     const Bushou& b = board_.officers[i];
     if (b.kunID <= 0) continue;
     const int g = b.gunID;
-    if (g < 0 || g >= kPlayerSlots || board_.factions[g].del) continue;
+    if (g < 0 || g >= kFactionSlots || board_.factions[g].del) continue;
     const auto slot = static_cast<std::size_t>(g);
     if (ctx.factionPanel[slot] != panel || ctx.chosenLine[slot] != line) continue;
     if (b.Job >= 0 && b.Job < 32 && ((r->excludedJobs >> b.Job) & 1u) != 0) continue;

@@ -4,7 +4,7 @@
 #include "data/OfficerTable.h"
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 
 namespace velkaro {
 namespace {
@@ -85,7 +85,7 @@ void AllFactions::Command1_Click(int index) {
     return;
   }
   if (index != 1) return;
-  if (auto lists = ScreenFactory::make(ScreenKind::FactionOfficerLists, ctx_, ui_)) ui_.showModal(*lists);
+  if (auto lists = ui_.makeScreen(ScreenKind::FactionOfficerLists, ctx_)) ui_.showModal(*lists);
 }
 
 }  // namespace velkaro

@@ -4,7 +4,7 @@
 #include "data/OfficerTable.h"
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 
 namespace velkaro {
 
@@ -79,7 +79,7 @@ void FactionDetail::Chr_lst_Click(int index) {
   const ListBox& list = Chr_lst[static_cast<std::size_t>(index)];
   if (!list.valid(list.listIndex)) return;
   ctx_.selectedOfficer = static_cast<int16>(list.itemData(list.listIndex));
-  if (auto status = ScreenFactory::make(ScreenKind::OfficerStatus, ctx_, ui_)) ui_.showModal(*status);
+  if (auto status = ui_.makeScreen(ScreenKind::OfficerStatus, ctx_)) ui_.showModal(*status);
 }
 
 void FactionDetail::Command1_Click(int index) {
@@ -89,7 +89,7 @@ void FactionDetail::Command1_Click(int index) {
   }
   if (index != 1) return;
   ctx_.selectedOfficer = faction_.kunshuID;
-  if (auto table = ScreenFactory::make(ScreenKind::OfficerRoster, ctx_, ui_)) ui_.showModal(*table);
+  if (auto table = ui_.makeScreen(ScreenKind::OfficerRoster, ctx_)) ui_.showModal(*table);
 }
 
 }  // namespace velkaro

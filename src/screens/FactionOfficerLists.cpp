@@ -3,7 +3,7 @@
 #include "data/FactionTable.h"
 #include "data/OfficerTable.h"
 #include "data/StateFiles.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 
 namespace velkaro {
 
@@ -66,7 +66,7 @@ void FactionOfficerLists::Chr_lst_Click(int index) {
   const ListBox& list = Chr_lst[static_cast<std::size_t>(index)];
   if (!list.valid(list.listIndex)) return;
   ctx_.selectedOfficer = static_cast<int16>(list.itemData(list.listIndex));
-  if (auto status = ScreenFactory::make(ScreenKind::OfficerStatus, ctx_, ui_)) ui_.showModal(*status);
+  if (auto status = ui_.makeScreen(ScreenKind::OfficerStatus, ctx_)) ui_.showModal(*status);
 }
 
 void FactionOfficerLists::Command1_Click() { unload(); }

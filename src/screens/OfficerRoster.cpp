@@ -4,7 +4,7 @@
 #include "data/OfficerTable.h"
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
-#include "screens/JobAbilities.h"
+#include "data/JobAbilities.h"
 
 namespace velkaro {
 

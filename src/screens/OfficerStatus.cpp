@@ -7,7 +7,7 @@
 #include "data/TextFile.h"
 #include "editors/CommentEditor.h"
 #include "editors/OfficerEditor.h"
-#include "screens/JobAbilities.h"
+#include "data/JobAbilities.h"
 
 namespace velkaro {
 

@@ -3,7 +3,7 @@
 #include "data/StatePaths.h"
 #include "data/TemplateReader.h"
 #include "data/TextFile.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 
 namespace velkaro {
 
@@ -47,7 +47,7 @@ void StrategyExplanation::Command1_Click(int index) {
       unload();
       break;
     case 2:
-      if (auto status = ScreenFactory::make(ScreenKind::OfficerStatus, ctx_, ui_)) ui_.showModal(*status);
+      if (auto status = ui_.makeScreen(ScreenKind::OfficerStatus, ctx_)) ui_.showModal(*status);
       break;
     default: unload(); break;
   }

@@ -5,7 +5,7 @@
 #include "data/StatePaths.h"
 #include "data/TemplateReader.h"
 #include "data/TextFile.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 #include "setup/OfficerGenerator.h"
 #include "setup/Scenario.h"
 #include "setup/ScenarioFiles.h"
@@ -190,7 +190,7 @@ void TitleScreen::Command1_Click(int index) {
   if (index != 1) return;
   ctx_.newOrLoaded = 2;
   ctx_.confirmResult = 0;
-  auto loadScreen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_);
+  auto loadScreen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_);
   if (!loadScreen) return;
   ui_.showModal(*loadScreen);
   if (ctx_.confirmResult == 1) openMain();
@@ -208,13 +208,13 @@ void TitleScreen::cmdInit_Click() {
 void TitleScreen::initBushouFile() { ScenarioFiles::initBushouFile(ctx_.dir, ctx_.scenario); }
 
 void TitleScreen::openFactionDetail() {
-  if (auto detail = ScreenFactory::make(ScreenKind::FactionDetail, ctx_, ui_)) ui_.showModeless(std::move(detail));
+  if (auto detail = ui_.makeScreen(ScreenKind::FactionDetail, ctx_)) ui_.showModeless(std::move(detail));
 }
 
 void TitleScreen::openMain() {
   ui_.closeModeless("FactionDetail");
   // The main screen opens before this one closes, so the program never runs without a window.
-  if (auto mainScreen = ScreenFactory::make(ScreenKind::MainScreen, ctx_, ui_)) ui_.showModeless(std::move(mainScreen));
+  if (auto mainScreen = ui_.makeScreen(ScreenKind::MainScreen, ctx_)) ui_.showModeless(std::move(mainScreen));
   unload();
 }
 

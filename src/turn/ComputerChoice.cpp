@@ -18,7 +18,7 @@ void ComputerChoice::Tagun_rtn(const std::array<ListBox, kPanels>& factionLists)
   ctx_.rng.reseedFromClock();
   for (int k = 0; k < kPanels; ++k) {
     for (const auto& item : factionLists[static_cast<std::size_t>(k)].items) {
-      if (item.itemData < 0 || item.itemData >= kPlayerSlots) continue;
+      if (item.itemData < 0 || item.itemData >= kFactionSlots) continue;
       ctx_.chosenLine[static_cast<std::size_t>(item.itemData)] = searchCommand(item.itemData, k, factions);
     }
   }

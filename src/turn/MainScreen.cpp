@@ -2,11 +2,12 @@
 
 #include "data/StatePaths.h"
 #include "data/TextFile.h"
-#include "screens/ScreenFactory.h"
+#include "ui/ScreenKind.h"
 #include "setup/Scenario.h"
 #include "setup/ScenarioFiles.h"
 #include "turn/AllianceSlots.h"
 #include "turn/ComputerChoice.h"
+#include "turn/OfferExplanation.h"
 #include "turn/Report.h"
 #include "turn/ResolutionCall.h"
 #include "turn/Strategy.h"
@@ -88,8 +89,6 @@ void MainScreen::startLoadedGame() {
 
 void MainScreen::mk_Gunsv_rtn() { ScenarioFiles::mk_Gunsv_rtn(ctx_.dir, ctx_.scenario); }
 
-void MainScreen::mk_Cmtsv_rtn() { TextFile::copy(ctx_.dir, paths::kComment, paths::kCmtsv); }
-
 // ---------------------------------------------------------------- drawing
 
 void MainScreen::Dsp_rtn() {
@@ -140,7 +139,7 @@ void MainScreen::dsp_Init_rtn() {
 void MainScreen::ld_Meiichi_rtn() {
   for (std::size_t k = 0; k < kPanels; ++k) {
     for (const auto& item : Gun_lst[k].items) {
-      if (item.itemData >= 0 && item.itemData < kPlayerSlots) {
+      if (item.itemData >= 0 && item.itemData < kFactionSlots) {
         ctx_.factionPanel[static_cast<std::size_t>(item.itemData)] = static_cast<int16>(k);
       }
     }
@@ -222,118 +221,34 @@ void MainScreen::Command1_Click(int index) {
 }
 
 std::string MainScreen::chosenLineText(int faction, int panel) const {
-  if (faction < 0 || faction >= kPlayerSlots || panel < 0 || panel >= kPanels) return {};
+  if (faction < 0 || faction >= kFactionSlots || panel < 0 || panel >= kPanels) return {};
   return Com_Lst[static_cast<std::size_t>(panel)].text(ctx_.chosenLine[static_cast<std::size_t>(faction)]);
 }
 
 void MainScreen::Com_Lst_Click(int panel) {
   if (panel < 0 || panel >= kPanels) return;
-  const auto k = static_cast<std::size_t>(panel);
-  const ListBox& list = Com_Lst[k];
-  const int p = list.listIndex;
-  if (!list.valid(p)) return;
-  const auto line = static_cast<std::size_t>(p);
-  const int strategy = list.itemData(p);
-  const bool mine = panel == currentPanel();
-  ctx_.newOrLoaded = mine ? 1 : 0;
+  const ListBox& list = Com_Lst[static_cast<std::size_t>(panel)];
+  const int line = list.listIndex;
+  if (!list.valid(line)) return;
+  const int strategy = list.itemData(line);
+  ctx_.newOrLoaded = panel == currentPanel() ? 1 : 0;
   ctx_.confirmResult = 0;
 
-  // Explanation headline.
-  std::string text = Strategy::name(strategy);
-  const int16 difficulty = ctx_.param3[k][line];
-  auto requirement = [&](const char* need) { text += lineBreak_ + "（難易度" + numStr(difficulty) + "・" + need; };
-  switch (strategy) {
-    case kHeiryoku:
-    case kKyuudan:
-    case kDoumeiSanka: requirement("要政治）"); break;
-    case kChouryaku:
-    case kDattai:
-    case kMeishuKoutai: requirement("要智謀）"); break;
-    case kKoukin: requirement("要武力、他）"); break;
-    case kIminzoku: requirement("要采配、他）"); break;
-    case kChoutei: requirement("要器量、他)"); break;
-    case kJinzai: text += lineBreak_ + "（" + "要器量)"; break;
-    default: break;
-  }
-
-  // Who else is moving on this line.
-  std::string sameLine;
-  StateFiles files(ctx_.dir);
-  FactionTable factions;
-  files.loadFactions(factions, ctx_.FACTION_MAX);
-  for (int f = 1; f <= ctx_.FACTION_MAX; ++f) {
-    const auto id = static_cast<std::size_t>(f);
-    bool listed = false;
-    for (const auto& item : Gun_lst[k].items) listed = listed || item.itemData == f;
-    if (!listed || ctx_.factionPanel[id] != panel || ctx_.chosenLine[id] != p) continue;
-    if (!factions[f].del) sameLine += factions[f].name + "、";
-  }
-  // "曹操、劉備が動いている": the last name takes が, not a comma.
-  if (!sameLine.empty()) sameLine = sameLine.substr(0, sameLine.size() - std::string("、").size()) + "が動いている";
-  // The amount follows the list on a line of its own, so the two never run together.
-  const std::string beforeAmount = sameLine.empty() ? sameLine : sameLine + lineBreak_;
-
-  const int16 target = ctx_.param1[k][line];
-  const int16 amount = ctx_.param2[k][line];
-  // A target that is no faction of the file has no name (not the placeholder's "某国").
-  auto factionName = [&](int id) { return id >= 1 && factions[id].id == id ? factions[id].name : std::string(); };
-  auto officerName = [&](int id) { return files.loadOfficer(id, ctx_.OFFICER_MAX).name; };
-  // Offers not aimed at an officer show no officer's data.
-  ctx_.selectedOfficer = 0;
-  int number = 20;
-  switch (strategy) {
-    case kTaiki: number = 20; break;
-    case kJinzai:
-      number = 1;
-      ctx_.msgParam1 = officerName(target);
-      ctx_.msgParam2 = sameLine;
-      ctx_.selectedOfficer = target;
-      break;
-    case kHeiryoku:
-      number = 2;
-      ctx_.msgParam1 = factionName(target);
-      ctx_.msgParam2 = beforeAmount + numStr(amount) + "％を借り受け、そのまま自分の物とする。";
-      break;
-    case kKoukin:
-    case kIminzoku:
-      number = strategy == kKoukin ? 4 : 5;
-      ctx_.msgParam1 = officerName(target);
-      ctx_.msgParam2 = beforeAmount + numStr(amount) + "000を傘下に収める。";
-      ctx_.selectedOfficer = target;
-      break;
-    case kChouryaku:
-    case kKyuudan:
-    case kSensou:
-    case kGisen:
-      number = strategy == kChouryaku ? 3 : (strategy == kKyuudan ? 7 : (strategy == kSensou ? 11 : 12));
-      ctx_.msgParam1 = factionName(target);
-      ctx_.msgParam2 = sameLine;
-      break;
-    case kDoumeiSanka:
-      number = 8;
-      ctx_.msgParam1 = officerName(target);
-      ctx_.msgParam2 = sameLine;
-      break;
-    case kChoutei:
-    case kDattai:
-    case kMeishuKoutai:
-      number = strategy == kChoutei ? 6 : (strategy == kDattai ? 9 : 10);
-      ctx_.msgParam2 = sameLine;
-      break;
-    default: number = 20; break;
-  }
-  ctx_.textNumber = static_cast<int16>(number);
-  ctx_.sharedText = text;
-  ctx_.sharedName = ctx_.selectedOfficer >= 1 ? ctx_.msgParam1 : std::string();
-
-  if (auto explanation = ScreenFactory::make(ScreenKind::StrategyExplanation, ctx_, ui_)) ui_.showModal(*explanation);
+  OfferExplanation offer(ctx_, Gun_lst[static_cast<std::size_t>(panel)]);
+  const std::string heading = offer.headline(strategy, panel, line);
+  offer.prepare(strategy, panel, line, heading);
+  if (auto explanation = ui_.makeScreen(ScreenKind::StrategyExplanation, ctx_)) ui_.showModal(*explanation);
   if (ctx_.confirmResult != 1) return;
-  if (ui_.msgBox(text + "を行いますか？", MsgStyle::YesNo) != MsgResult::Yes) {
+  confirmLine(heading, line);
+}
+
+void MainScreen::confirmLine(const std::string& heading, int line) {
+  if (ui_.msgBox(heading + "を行いますか？", MsgStyle::YesNo) != MsgResult::Yes) {
     ctx_.confirmResult = 0;
     return;
   }
   const int faction = ctx_.playerFaction[static_cast<std::size_t>(teban_)];
-  if (faction >= 0 && faction < kPlayerSlots) ctx_.chosenLine[static_cast<std::size_t>(faction)] = static_cast<int16>(p);
+  if (faction >= 0 && faction < kFactionSlots) ctx_.chosenLine[static_cast<std::size_t>(faction)] = static_cast<int16>(line);
   endTurn();
 }
 
@@ -398,7 +313,7 @@ void MainScreen::Houkoku_rtn() {
 }
 
 void MainScreen::End_rtn() {
-  if (auto overview = ScreenFactory::make(ScreenKind::AllFactions, ctx_, ui_)) ui_.showModal(*overview);
+  if (auto overview = ui_.makeScreen(ScreenKind::AllFactions, ctx_)) ui_.showModal(*overview);
   ctx_.runMode = 0;
   ResolutionCall::open(ctx_, ui_);
   ui_.endProgram();
@@ -407,7 +322,7 @@ void MainScreen::End_rtn() {
 // ---------------------------------------------------------------- faction detail
 
 void MainScreen::openFactionDetail() {
-  if (auto detail = ScreenFactory::make(ScreenKind::FactionDetail, ctx_, ui_)) ui_.showModal(*detail);
+  if (auto detail = ui_.makeScreen(ScreenKind::FactionDetail, ctx_)) ui_.showModal(*detail);
 }
 
 void MainScreen::Gun_lst_Click(int panel) {
@@ -449,7 +364,7 @@ void MainScreen::cmdSave_Click() {
   ctx_.slotRecord[0] = year_;
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.slotRecord[k] = ctx_.meishuKessoku[k];
   ctx_.slotRecord[4] = ctx_.scenario;
-  if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+  if (auto screen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_)) ui_.showModal(*screen);
   ctx_.newOrLoaded = 0;  // the save screen's mode must not outlive it
 }
 
@@ -457,7 +372,7 @@ void MainScreen::cmdLoad_Click() {
   if (!unsavedOk()) return;
   ctx_.newOrLoaded = 2;
   ctx_.confirmResult = 0;
-  if (auto screen = ScreenFactory::make(ScreenKind::SaveLoadScreen, ctx_, ui_)) ui_.showModal(*screen);
+  if (auto screen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_)) ui_.showModal(*screen);
   if (ctx_.confirmResult != 1) {
     ctx_.newOrLoaded = 0;
     return;
@@ -477,7 +392,7 @@ void MainScreen::newGame_Click() {
     ctx_.playerName[slot].clear();
   }
   // The title screen opens before this one closes, so the program never runs without a window.
-  if (auto title = ScreenFactory::make(ScreenKind::TitleScreen, ctx_, ui_)) ui_.showModeless(std::move(title));
+  if (auto title = ui_.makeScreen(ScreenKind::TitleScreen, ctx_)) ui_.showModeless(std::move(title));
   unload();
 }
 
@@ -491,11 +406,11 @@ bool MainScreen::Form_QueryUnload() {
 }
 
 void MainScreen::cmdItiran_Click() {
-  if (auto screen = ScreenFactory::make(ScreenKind::AllFactions, ctx_, ui_)) ui_.showModal(*screen);
+  if (auto screen = ui_.makeScreen(ScreenKind::AllFactions, ctx_)) ui_.showModal(*screen);
 }
 
 void MainScreen::mnLog_Click() {
-  if (auto screen = ScreenFactory::make(ScreenKind::LogReader, ctx_, ui_)) ui_.showModeless(std::move(screen));
+  if (auto screen = ui_.makeScreen(ScreenKind::LogReader, ctx_)) ui_.showModeless(std::move(screen));
 }
 
 void MainScreen::cmdVer_Click() { ui_.msgBox(kVersion, MsgStyle::OkOnly); }

@@ -61,7 +61,6 @@ class MainScreen : public Screen {
   void Houkoku_rtn();
   void End_rtn();
   void mk_Gunsv_rtn();
-  void mk_Cmtsv_rtn();
 
   int16 year() const { return year_; }
   int16 endYear() const { return endYear_; }
@@ -80,6 +79,8 @@ class MainScreen : public Screen {
   void endTurn();
   bool unsavedOk();
   std::string chosenLineText(int faction, int panel) const;
+  // The player confirms the explained line: it becomes the faction's choice and the turn passes.
+  void confirmLine(const std::string& heading, int line);
   void openFactionDetail();
 
   int16 year_ = 0;

@@ -101,69 +101,68 @@ int16 StrategyMenu::iminzokuAmount(double x) {
   return static_cast<int16>(first + intOf(x * 6) + 2);
 }
 
+int16 StrategyMenu::allianceDifficulty(double x) {
+  const int first = ctx_.rng.d(4);
+  return static_cast<int16>(first + intOf(x * 4) + 2);
+}
+
 void StrategyMenu::dealAlliance(int panel) {
-  const auto k = static_cast<std::size_t>(panel);
   for (int draw = 0; draw < 4; ++draw) {
     ctx_.rng.reseedFromClock();
     const int r = ctx_.rng.d(14) + 1;
     const double x = ctx_.rng.rnd();
-    auto difficulty = [&] {
-      const int first = ctx_.rng.d(4);
-      return static_cast<int16>(first + intOf(x * 4) + 2);
-    };
-    // Offers dealt without a picker keep whatever target their slot held.
-    int16 target = previousTarget(panel);
-    switch (r) {
-      case 1:
-      case 14: {
-        if (Rnd_Zai_rtn() == 0) break;
-        addLine(panel, kJinzai, currentId, 0, officers_[currentId].charm);
-        break;
-      }
-      case 2: {
-        target = Rnd_Dou_rtn(panel);
-        const int16 amount = static_cast<int16>(ctx_.rng.d(11) + 10);
-        addLine(panel, kHeiryoku, target, amount, difficulty());
-        break;
-      }
-      case 3:
-        target = Rnd_Dou_rtn(panel);
-        addLine(panel, kChouryaku, target, 0, difficulty());
-        break;
-      case 4: {
-        target = Rnd_Zai_rtn();
-        const int16 amount = koukinAmount(x);
-        addLine(panel, kKoukin, target, amount, difficulty());
-        break;
-      }
-      case 5: {
-        target = Rnd_Zai_rtn();
-        const int16 amount = iminzokuAmount(x);
-        addLine(panel, kIminzoku, target, amount, difficulty());
-        break;
-      }
-      case 6: addLine(panel, kChoutei, target, 0, difficulty()); break;
-      case 7:
-        target = Rnd_Dou_rtn(panel);
-        addLine(panel, kKyuudan, target, 0, difficulty());
-        break;
-      case 8:
-        if (rndTaMeiRtn(panel) == 0) break;
-        addLine(panel, kDoumeiSanka, currentId, 0, difficulty());
-        break;
-      case 9: addLine(panel, kDattai, target, 0, cint(ctx_.meishuKessoku[k] / 10.0)); break;
-      case 10: addLine(panel, kMeishuKoutai, target, 0, difficulty()); break;
-      case 11:
-      case 13:
-        target = Rnd_Teki_rtn(panel);
-        addLine(panel, kSensou, target, 0, difficulty());
-        break;
-      case 12:
-        target = Rnd_Teki_rtn(panel);
-        addLine(panel, kGisen, target, 0, difficulty());
-        break;
-      default: break;
+    if (!dealAllianceStaffing(panel, r, x)) dealAllianceDiplomacy(panel, r, x);
+  }
+}
+
+bool StrategyMenu::dealAllianceStaffing(int panel, int r, double x) {
+  switch (r) {
+    case 1:
+    case 14:
+      if (Rnd_Zai_rtn() != 0) addLine(panel, kJinzai, currentId, 0, officers_[currentId].charm);
+      return true;
+    case 2: {
+      const int16 target = Rnd_Dou_rtn(panel);
+      const int16 amount = static_cast<int16>(ctx_.rng.d(11) + 10);
+      addLine(panel, kHeiryoku, target, amount, allianceDifficulty(x));
+      return true;
     }
+    case 4:
+    case 5: {
+      const int16 target = Rnd_Zai_rtn();
+      const int16 amount = r == 4 ? koukinAmount(x) : iminzokuAmount(x);
+      addLine(panel, r == 4 ? kKoukin : kIminzoku, target, amount, allianceDifficulty(x));
+      return true;
+    }
+    default: return false;
+  }
+}
+
+void StrategyMenu::dealAllianceDiplomacy(int panel, int r, double x) {
+  const auto k = static_cast<std::size_t>(panel);
+  // Offers dealt without a picker keep whatever target their slot held.
+  const int16 kept = previousTarget(panel);
+  switch (r) {
+    case 3:
+    case 7: {
+      const int16 target = Rnd_Dou_rtn(panel);
+      addLine(panel, r == 3 ? kChouryaku : kKyuudan, target, 0, allianceDifficulty(x));
+      break;
+    }
+    case 6: addLine(panel, kChoutei, kept, 0, allianceDifficulty(x)); break;
+    case 8:
+      if (rndTaMeiRtn(panel) != 0) addLine(panel, kDoumeiSanka, currentId, 0, allianceDifficulty(x));
+      break;
+    case 9: addLine(panel, kDattai, kept, 0, cint(ctx_.meishuKessoku[k] / 10.0)); break;
+    case 10: addLine(panel, kMeishuKoutai, kept, 0, allianceDifficulty(x)); break;
+    case 11:
+    case 12:
+    case 13: {
+      const int16 target = Rnd_Teki_rtn(panel);
+      addLine(panel, r == 12 ? kGisen : kSensou, target, 0, allianceDifficulty(x));
+      break;
+    }
+    default: break;
   }
 }
 

@@ -29,6 +29,11 @@ class StrategyMenu {
 
  private:
   void dealAlliance(int panel);
+  // One draw of an alliance panel: 人材募集, 兵力確保, 黄巾賊退治, 異民族討伐 (true), else nothing.
+  bool dealAllianceStaffing(int panel, int r, double x);
+  // One draw of an alliance panel for the diplomatic and warlike offers.
+  void dealAllianceDiplomacy(int panel, int r, double x);
+  int16 allianceDifficulty(double x);
   void dealIndependents();
   void addLine(int panel, int strategy, int16 target, int16 amount, int16 difficulty);
   int16 previousTarget(int panel) const;

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/ScreenMaker.h"
+
 namespace velkaro {
 
 class Screen;
@@ -33,6 +35,16 @@ class Ui {
   virtual void refresh(Screen& screen) = 0;
   // Ends the program at once. Does not return.
   [[noreturn]] virtual void endProgram() = 0;
+
+  // The screens this front end can open; until one is handed over, no screen opens another.
+  void setScreenMaker(const ScreenMaker& maker) { maker_ = &maker; }
+  // A new screen of that kind, or nullptr when there is no maker or it lacks the kind.
+  std::unique_ptr<Screen> makeScreen(ScreenKind kind, GameContext& context) {
+    return maker_ ? maker_->make(kind, context, *this) : nullptr;
+  }
+
+ private:
+  const ScreenMaker* maker_ = nullptr;
 };
 
 }  // namespace velkaro

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "resolution/Board.h"
-#include "resolution/Real.h"
+#include "board/Board.h"
+#include "board/Real.h"
 
 namespace velkaro {
 

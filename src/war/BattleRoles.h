@@ -1,7 +1,7 @@
 #pragma once
 // The four battle roles of a side (commander, strategist, general, champion) and the four
 // staff totals over its officers.
-#include "resolution/Board.h"
+#include "board/Board.h"
 
 namespace velkaro {
 

@@ -1,6 +1,6 @@
 #include "war/Desertion.h"
 
-#include "resolution/Real.h"
+#include "board/Real.h"
 
 namespace velkaro {
 

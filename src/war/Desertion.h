@@ -1,6 +1,6 @@
 #pragma once
 // Officers leaving a faction: one deserter after a defeat, and the defectors won by 調略.
-#include "resolution/Board.h"
+#include "board/Board.h"
 
 namespace velkaro {
 

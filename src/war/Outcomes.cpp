@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "resolution/Real.h"
+#include "board/Real.h"
 #include "war/Desertion.h"
 
 namespace velkaro {

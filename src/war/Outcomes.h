@@ -1,6 +1,6 @@
 #pragma once
 // What a decided or undecided war does to the two factions' records and to their officers.
-#include "resolution/Board.h"
+#include "board/Board.h"
 
 namespace velkaro {
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "support/GameUi.h"
 #include "data/Codec.h"
 #include "editors/CommentEditor.h"
 #include "editors/OfficerRecordFile.h"
@@ -62,7 +63,7 @@ struct CommentFixture : ::testing::Test {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   std::map<int, Bushou> officers;
   std::unique_ptr<CommentEditor> editor;
 };

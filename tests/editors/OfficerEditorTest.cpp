@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "support/GameUi.h"
 #include "data/Codec.h"
 #include "editors/OfficerEditor.h"
 #include "editors/OfficerRecordFile.h"
@@ -61,7 +62,7 @@ struct EditorFixture : ::testing::Test {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   Bushou officer;
   std::unique_ptr<OfficerEditor> editor;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/GameUi.h"
 #include "persistence/LogReader.h"
 #include "support/TempGameDir.h"
 #include "ui/scripted/ScriptedUi.h"
@@ -26,7 +27,7 @@ struct LogFixture : ::testing::Test {
   }
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   std::unique_ptr<LogReader> reader;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/GameUi.h"
 #include "persistence/SaveLoadScreen.h"
 #include "setup/TitleScreen.h"
 #include "support/SyntheticData.h"
@@ -37,7 +38,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   SyntheticData::install(game);
   GameContext ctx(game.dir());
   ctx.rng.fixSeed(3);
-  ScriptedUi ui;
+  test::GameUi ui;
   {
     TitleScreen title(ctx, ui);
     title.Form_Load();
@@ -72,7 +73,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
 
   // A fresh start of the program: the title screen's "続きから" with slot 07.
   GameContext again(game.dir());
-  ScriptedUi ui2;
+  test::GameUi ui2;
   answerSlot(ui2, "07");
   TitleScreen title(again, ui2);
   title.Form_Load();
@@ -93,7 +94,7 @@ TEST(SaveLoadGameTest, ALoadedGameShowsTheSameInterimReportAndCohesionAsTheUnsav
   struct Run {
     TempGameDir game;
     GameContext ctx{game.dir()};
-    ScriptedUi ui;
+    test::GameUi ui;
     MainScreen* m = nullptr;
     Run() {
       SyntheticData::install(game);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "support/GameUi.h"
 #include "persistence/SaveLoadScreen.h"
 #include "persistence/SaveSlot.h"
 #include "setup/TitleScreen.h"
@@ -55,7 +56,7 @@ struct SlotFixture : ::testing::Test {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   std::unique_ptr<SaveLoadScreen> screen;
 };
 

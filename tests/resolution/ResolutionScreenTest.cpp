@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "resolution/ResolutionPager.h"
-#include "screens/ScreenFactory.h"
+#include "game/GameScreens.h"
 #include "support/ResolutionTable.h"
 
 using namespace velkaro;
@@ -177,7 +177,7 @@ TEST(MsgScreen, TheFactoryMakesItAndAScriptedFrontEndPagesItToTheEnd) {
   ResolutionTable t;
   t.ctx.runMode = 3;
   t.ctx.sharedText = "報告";
-  auto screen = ScreenFactory::make(ScreenKind::ResolutionScreen, t.ctx, t.ui);
+  auto screen = GameScreens::all().make(ScreenKind::ResolutionScreen, t.ctx, t.ui);
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(screen->screenName(), "ResolutionScreen");
   std::vector<std::string> read;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/GameUi.h"
 #include "data/TextFile.h"
 #include "screens/AllFactions.h"
 #include "screens/OfficerRoster.h"
@@ -47,7 +48,7 @@ struct FactionFixture : ::testing::Test {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
 };
 
 using Lines = std::vector<std::string>;

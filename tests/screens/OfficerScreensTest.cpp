@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/GameUi.h"
 #include "data/TextFile.h"
 #include "screens/FactionOfficerLists.h"
 #include "screens/OfficerRoster.h"
@@ -46,7 +47,7 @@ struct OfficerFixture : ::testing::Test {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   std::unique_ptr<OfficerStatus> screen;
 };
 

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "support/GameUi.h"
 #include "data/StateFiles.h"
 #include "setup/TitleScreen.h"
 #include "setup/OfficerGenerator.h"
@@ -22,7 +23,7 @@ struct GeneratorFixture : ::testing::Test {
   }
   // Starts a new game of the scenario through the title screen with the first faction.
   OfficerTable newGame(int scenario) {
-    ScriptedUi ui;
+    test::GameUi ui;
     TitleScreen title(context, ui);
     title.Form_Load();
     title.List1[0].listIndex = scenario - 1;

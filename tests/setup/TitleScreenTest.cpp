@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/GameUi.h"
 #include "data/DataError.h"
 #include "data/StatePaths.h"
 #include "data/StateFiles.h"
@@ -25,7 +26,7 @@ struct TitleFixture : ::testing::Test {
   }
   TempGameDir game;
   GameContext context;
-  ScriptedUi ui;
+  test::GameUi ui;
   TitleScreen title;
 };
 
@@ -162,7 +163,7 @@ TEST(Title, OpensWithAMessageWhenScenarioOnesMasterIsMissing) {
   SyntheticData::install(game);
   std::filesystem::remove(game.root() / "ini" / "Bushou1.ini");
   GameContext context(game.dir());
-  ScriptedUi ui;
+  test::GameUi ui;
   TitleScreen title(context, ui);
   title.Form_Load();
   ASSERT_EQ(ui.messages.size(), 1u);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/GameUi.h"
 #include "data/GameContext.h"
 #include "resolution/ResolutionScreen.h"
 #include "support/TempGameDir.h"
@@ -46,7 +47,7 @@ class ResolutionTable {
 
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
   ResolutionScreen msg;
   Board& board;
 

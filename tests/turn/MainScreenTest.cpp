@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/GameUi.h"
 #include "screens/StrategyExplanation.h"
 #include "setup/TitleScreen.h"
 #include "support/SyntheticData.h"
@@ -39,7 +40,7 @@ struct MainFixture : ::testing::Test {
   }
   TempGameDir game;
   GameContext ctx;
-  ScriptedUi ui;
+  test::GameUi ui;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "data/FactionTable.h"
+#include "game/GameScreens.h"
 #include "data/StateFiles.h"
 #include "setup/TitleScreen.h"
 #include "turn/MainScreen.h"
@@ -63,6 +64,7 @@ Simulation::Simulation(Options options) : options_(std::move(options)), ctx_(Gam
   choices_.seed(*options_.seed ^ 0x9E3779B97F4A7C15ull);
   summary_.scenario = options_.scenario;
   summary_.seed = *options_.seed;
+  ui_.setScreenMaker(GameScreens::all());
 }
 
 void Simulation::write(const std::string& text) {

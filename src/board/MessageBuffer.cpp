@@ -1,4 +1,4 @@
-#include "resolution/MessageBuffer.h"
+#include "board/MessageBuffer.h"
 
 namespace velkaro {
 

@@ -1,4 +1,4 @@
-#include "screens/ScreenFactory.h"
+#include "game/GameScreens.h"
 
 #include "editors/CommentEditor.h"
 #include "editors/OfficerEditor.h"
@@ -16,7 +16,12 @@
 
 namespace velkaro {
 
-std::unique_ptr<Screen> ScreenFactory::make(ScreenKind kind, GameContext& context, Ui& ui) {
+const GameScreens& GameScreens::all() {
+  static const GameScreens screens;
+  return screens;
+}
+
+std::unique_ptr<Screen> GameScreens::make(ScreenKind kind, GameContext& context, Ui& ui) const {
   switch (kind) {
     case ScreenKind::TitleScreen: return std::make_unique<TitleScreen>(context, ui);
     case ScreenKind::SaveLoadScreen: return std::make_unique<SaveLoadScreen>(context, ui);

@@ -1,4 +1,4 @@
-#include "screens/JobAbilities.h"
+#include "data/JobAbilities.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "resolution/Board.h"
+#include "board/Board.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "data/FactionTable.h"
 #include "data/GameContext.h"
 #include "data/OfficerTable.h"
-#include "resolution/MessageBuffer.h"
+#include "board/MessageBuffer.h"
 
 namespace velkaro {
 
