@@ -28,7 +28,7 @@ MUTATIONS = [
     (B, "const real loss = R(win.total + win.T) / 10 + R(r[w]);", "const real loss = R(win.total + win.T) / 9 + R(r[w]);", "plan 3 loss /10 → /9"),
     (B, "const real loss = R(win.W) / 2 + 20 + R(r[w]);", "const real loss = R(win.W) / 2 + 21 + R(r[w]);", "plan 4 loss +20 → +21"),
     (B, "const real loss = R(win.P + r[w] + 20);", "const real loss = R(win.P + r[w] + 21);", "plan 6 loss +20 → +21"),
-    (B, "+ q[1]) - (R(s0.st + s0.cmd) + q[0]) <= 0 ? 0 : 1;", "+ q[1]) - (R(s0.st + s0.cmd) + q[0]) < 0 ? 0 : 1;", "first mid-game blow <= → <"),
+    (B, "return lead1 - lead0 <= 0 ? 0 : 1;", "return lead1 - lead0 < 0 ? 0 : 1;", "first mid-game blow <= → <"),
     (B, "sum = cint(R(sum) + R(coh) / 100 * R(member.army));", "sum = sat16(intFloor(R(sum) + R(coh) / 100 * R(member.army)));", "allied total rounded → truncated"),
     (B, "board_.textStep(49, side_[0].P < side_[1].P ?", "board_.textStep(49, side_[0].P <= side_[1].P ?", "text 49 < → <="),
     ("src/war/Desertion.cpp", "R(losing.kessoku) * 3 / 5 + 40", "R(losing.kessoku) * 3 / 5 + 41", "Rnd_Shuppon2 +40 → +41"),

@@ -355,6 +355,8 @@ int Battle::overwhelmingVerdictOf(std::array<int16, 2> str, std::array<int16, 2>
   return verdict;
 }
 
+int Battle::firstStriker(real lead0, real lead1) { return lead1 - lead0 <= 0 ? 0 : 1; }
+
 int Battle::midGameVerdict(int16 M0, int16 M1, int16 open0, int16 open1) {
   const real m0 = R(M0);
   const real m1 = R(M1);
@@ -376,7 +378,7 @@ void Battle::midGame(bool gisen) {
   }
   const Side& s0 = side_[0];
   const Side& s1 = side_[1];
-  const int first = (R(s1.st + s1.cmd) + q[1]) - (R(s0.st + s0.cmd) + q[0]) <= 0 ? 0 : 1;
+  const int first = firstStriker(R(s0.st + s0.cmd) + q[0], R(s1.st + s1.cmd) + q[1]);
   blow(first, q[first], R(side_[static_cast<std::size_t>(first)].g->seihei));
   blow(1 - first, q[1 - first], R(side_[static_cast<std::size_t>(1 - first)].g->seihei));
   if (playerInvolved(gisen, 18)) board_.nextPage();

@@ -37,6 +37,12 @@ TEST(Verdict, MidGameClausesForEachSideAtTheirBoundaries) {
   }
 }
 
+TEST(Verdict, TheAttackerStrikesFirstInTheMidGameWhenLevel) {
+  EXPECT_EQ(Battle::firstStriker(20.5f, 20.5f), 0);
+  EXPECT_EQ(Battle::firstStriker(20.5f, 20.0f), 0);
+  EXPECT_EQ(Battle::firstStriker(20.0f, 20.5f), 1);
+}
+
 // The overwhelming advance needs an edge above 3.2 and the higher morale, for either side.
 TEST(Verdict, OverwhelmingAdvanceEdgeAndMoraleForEachSide) {
   struct Case {
