@@ -343,11 +343,27 @@ void Battle::openingClash() {
 void Battle::overwhelmingVerdict() {
   const Side& s0 = side_[0];
   const Side& s1 = side_[1];
-  verdict_ = 0;
-  const real edge0 = R(s0.str) / R(s1.str) + R(s0.total) / R(s1.total);
-  const real edge1 = R(s1.str) / R(s0.str) + R(s1.total) / R(s0.total);
-  if (static_cast<double>(edge0) > 3.2 && s1.M < s0.M) verdict_ = 1;
-  if (static_cast<double>(edge1) > 3.2 && s0.M < s1.M) verdict_ = 2;
+  verdict_ = overwhelmingVerdictOf({s0.str, s1.str}, {s0.total, s1.total}, {s0.M, s1.M});
+}
+
+int Battle::overwhelmingVerdictOf(std::array<int16, 2> str, std::array<int16, 2> total, std::array<int16, 2> M) {
+  int verdict = 0;
+  const real edge0 = R(str[0]) / R(str[1]) + R(total[0]) / R(total[1]);
+  const real edge1 = R(str[1]) / R(str[0]) + R(total[1]) / R(total[0]);
+  if (static_cast<double>(edge0) > 3.2 && M[1] < M[0]) verdict = 1;
+  if (static_cast<double>(edge1) > 3.2 && M[0] < M[1]) verdict = 2;
+  return verdict;
+}
+
+int Battle::firstStriker(real lead0, real lead1) { return lead1 - lead0 <= 0 ? 0 : 1; }
+
+int Battle::midGameVerdict(int16 M0, int16 M1, int16 open0, int16 open1) {
+  const real m0 = R(M0);
+  const real m1 = R(M1);
+  int verdict = 0;
+  if (m0 > m1 * 3 / 2 || (m1 < m0 && m1 < R(open1) * 2 / 3 && m0 > R(open1) * 3 / 4)) verdict = 1;
+  if (m1 > m0 * 3 / 2 || (m0 < m1 && m0 < R(open0) * 2 / 3 && m1 > R(open0) * 3 / 4)) verdict = 2;
+  return verdict;
 }
 
 void Battle::midGame(bool gisen) {
@@ -362,16 +378,12 @@ void Battle::midGame(bool gisen) {
   }
   const Side& s0 = side_[0];
   const Side& s1 = side_[1];
-  const int first = (R(s1.st + s1.cmd) + q[1]) - (R(s0.st + s0.cmd) + q[0]) <= 0 ? 0 : 1;
+  const int first = firstStriker(R(s0.st + s0.cmd) + q[0], R(s1.st + s1.cmd) + q[1]);
   blow(first, q[first], R(side_[static_cast<std::size_t>(first)].g->seihei));
   blow(1 - first, q[1 - first], R(side_[static_cast<std::size_t>(1 - first)].g->seihei));
   if (playerInvolved(gisen, 18)) board_.nextPage();
 
-  const real m0 = R(s0.M);
-  const real m1 = R(s1.M);
-  verdict_ = 0;
-  if (m0 > m1 * 3 / 2 || (m1 < m0 && m1 < R(s1.M0) * 2 / 3 && m0 > R(s1.M0) * 3 / 4)) verdict_ = 1;
-  if (m1 > m0 * 3 / 2 || (m0 < m1 && m0 < R(s0.M0) * 2 / 3 && m1 > R(s0.M0) * 3 / 4)) verdict_ = 2;
+  verdict_ = midGameVerdict(s0.M, s1.M, s0.M0, s1.M0);
   moraleLine();
 }
 

@@ -51,6 +51,14 @@ class Battle {
   int verdict() const { return verdict_; }
 
   static const char* planLabel(int plan);
+  // The mid-game verdict (0 undecided, 1 side 0 wins, 2 side 1 wins) from the morale left and
+  // the opening morale of each side; a later clause for side 1 overrides side 0's.
+  static int midGameVerdict(int16 M0, int16 M1, int16 open0, int16 open1);
+  // The side that strikes first in the mid-game from each side's tactics + command + draw:
+  // side 0 when it is at least level.
+  static int firstStriker(real lead0, real lead1);
+  // The verdict of an overwhelming advance from strengths, totals and morale.
+  static int overwhelmingVerdictOf(std::array<int16, 2> str, std::array<int16, 2> total, std::array<int16, 2> M);
 
  private:
   void fight(gun& g1, gun& g2, bool gisen);

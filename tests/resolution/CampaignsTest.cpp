@@ -189,6 +189,31 @@ TEST(YellowTurbans, DefeatAndAnOfferWithoutLeader) {
   EXPECT_EQ(u.narration().find("身を隠した"), std::string::npos);
 }
 
+TEST(YellowTurbans, TacticsMustBeAboveTheBarNotLevelWithIt) {
+  for (const auto& [tactics, beaten] : {std::pair{12, true}, std::pair{13, false}}) {
+    CampaignTable t;
+    t.board.officers[2].tactics = static_cast<int16>(tactics);
+    StrategyLine s = t.line(4, 50, 30, 6, 6);  // the bar is 12
+    s.best = 11;
+    t.zeros(20);
+    Campaigns(t.board).yellowTurbans(s);
+    EXPECT_EQ(t.texts() == std::vector<int>{43}, beaten) << "tactics " << tactics;
+  }
+}
+
+TEST(Subvert, AnOfficerDefectsOnlyWhenTheDrawPassesThreeFifthsOfCohesionPlusForty) {
+  // After the subversion 呉's cohesion is 36: the bar is 36 × 3 / 5 + 40 = 61.6.
+  for (const auto& [second, defects] : {std::pair{30, true}, std::pair{29, false}}) {
+    CampaignTable t;
+    t.officer({.id = 12, .name = "離反", .kunID = 11, .setu = 1});
+    // The ruler's four draws, then 12's: a = 7 + 7 = 14, b = 30 + second + 2.
+    t.draws({{0, 8}, {0, 8}, {0, 50}, {0, 50}, {7, 8}, {7, 8}, {30, 50}, {second, 50}});
+    Campaigns(t.board).subvert(t.line(3, 2, 0, 5, 6));
+    ASSERT_EQ(t.wu().kessoku, 36);
+    EXPECT_EQ(t.board.officers[12].gunID == 1, defects) << "draw " << 32 + second;
+  }
+}
+
 TEST(BorderPeoples, EliteTroopsFameAweAndPublicOrderNotBelowZero) {
   CampaignTable t;
   t.wei().tian = 3;
