@@ -17,6 +17,7 @@
 #include "qt/ScreenWindow.h"
 #include "qt/Views.h"
 #include "setup/TitleScreen.h"
+#include "turn/MainScreen.h"
 #include "ui/ScreenKind.h"
 
 namespace fs = std::filesystem;
@@ -48,8 +49,15 @@ class GuiWalkTest : public QObject {
   }
   void answerNext(QMessageBox& box) {
     messages_ << box.text();
-    const int key = answers_.isEmpty() ? Qt::Key_Return : answers_.takeFirst();
-    QTimer::singleShot(0, &box, [&box, key] { QTest::keyClick(&box, static_cast<Qt::Key>(key)); });
+    // An answer is a key pressed into the box or, for the smaller numbers, a button clicked.
+    const int answer = answers_.isEmpty() ? Qt::Key_Return : answers_.takeFirst();
+    QTimer::singleShot(0, &box, [&box, answer] {
+      if (answer >= Qt::Key_Escape) {
+        QTest::keyClick(&box, static_cast<Qt::Key>(answer));
+      } else {
+        box.button(static_cast<QMessageBox::StandardButton>(answer))->click();
+      }
+    });
   }
 
  private slots:
@@ -139,6 +147,86 @@ class GuiWalkTest : public QObject {
     QCOMPARE(messages_.size(), 1);
     QVERIFY2(messages_[0].endsWith("でゲームを開始しますか？"), qPrintable(messages_[0]));
     QVERIFY2(window("MainScreen") == nullptr, "Enter on the question must cancel");
+  }
+
+  // A deliberate OK starts the game; its first message names the first player.
+  void newGameStarts() {
+    ScreenWindow* title = window("TitleScreen");
+    messages_.clear();
+    answers_ = {QMessageBox::Ok, Qt::Key_Return};
+    QTest::mouseClick(button(title, "新規ゲーム"), Qt::LeftButton);
+    QTRY_VERIFY(window("MainScreen") != nullptr);
+    QCOMPARE(messages_.size(), 2);
+    QVERIFY2(messages_[1].endsWith("の番です。"), qPrintable(messages_[1]));
+    ScreenWindow* main = window("MainScreen");
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QVERIFY2(main->frameGeometry().height() <= 768 - 30, "the main window fits a 1366x768 screen");
+    QVERIFY(window("TitleScreen") == nullptr);
+  }
+
+  // Esc on the main window asks nothing; Auto is no default button.
+  void mainWindowKeys() {
+    ScreenWindow* main = window("MainScreen");
+    messages_.clear();
+    QTest::keyClick(main, Qt::Key_Escape);
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(main->isVisible());
+    QPushButton* autoButton = button(main, "Auto");
+    QVERIFY(autoButton != nullptr);
+    QVERIFY(!autoButton->autoDefault() && !autoButton->isDefault());
+  }
+
+  // Enter on a strategy line opens its explanation once, with the focus on 決定; 決定 asks
+  // whether to carry it out, and a stray Enter on that question keeps the turn. Nothing is left
+  // over for the main window: no Auto question follows.
+  void strategyByKeyboard() {
+    ScreenWindow* main = window("MainScreen");
+    auto* screen = static_cast<velkaro::MainScreen*>(&main->screen());
+    const int panel = screen->currentPanel();
+    QVERIFY(panel >= 0);
+    QListWidget* menu = main->findChildren<QListWidget*>()[2 * panel + 1];
+    QVERIFY(menu->count() > 0);
+    const QString player = QString::fromStdString(screen->Label6.caption);
+    int explanations = 0;
+    QString focused;
+    QTimer::singleShot(200, this, [&] {
+      ScreenWindow* explanation = window("StrategyExplanation");
+      if (explanation == nullptr) return;
+      ++explanations;
+      auto* focus = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      focused = focus != nullptr ? focus->text() : QString();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    messages_.clear();
+    answers_ = {Qt::Key_Return};
+    menu->setFocus();
+    menu->setCurrentRow(0);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QCOMPARE(explanations, 1);
+    QCOMPARE(focused, QStringLiteral("決定"));
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].endsWith("を行いますか？"), qPrintable(messages_[0]));
+    QCOMPARE(QString::fromStdString(screen->Label6.caption), player);
+    QVERIFY2(menu->selectedItems().isEmpty(), "the line is not left highlighted for the next player");
+  }
+
+  // Esc on the explanation goes back (戻る) and asks nothing.
+  void explanationEscGoesBack() {
+    ScreenWindow* main = window("MainScreen");
+    auto* screen = static_cast<velkaro::MainScreen*>(&main->screen());
+    QListWidget* menu = main->findChildren<QListWidget*>()[2 * screen->currentPanel() + 1];
+    bool closed = false;
+    QTimer::singleShot(200, this, [&] {
+      ScreenWindow* explanation = window("StrategyExplanation");
+      if (explanation == nullptr) return;
+      QTest::keyClick(explanation, Qt::Key_Escape);
+      closed = window("StrategyExplanation") == nullptr;
+    });
+    messages_.clear();
+    const QRect first = menu->visualItemRect(menu->item(0));
+    QTest::mouseClick(menu->viewport(), Qt::LeftButton, {}, first.center());
+    QVERIFY(closed);
+    QVERIFY(messages_.isEmpty());
   }
 };
 
