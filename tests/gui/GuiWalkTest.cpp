@@ -47,6 +47,13 @@ class GuiWalkTest : public QObject {
     }
     return nullptr;
   }
+  // With VELKARO_SCREENSHOTS set, each window the walk reaches is saved there as a picture.
+  static void shot(const char* name, QWidget* w) {
+    const QByteArray folder = qgetenv("VELKARO_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    fs::create_directories(folder.toStdString());
+    w->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+  }
   void answerNext(QMessageBox& box) {
     messages_ << box.text();
     // An answer is a key pressed into the box or, for the smaller numbers, a button clicked.
@@ -90,6 +97,7 @@ class GuiWalkTest : public QObject {
     QVERIFY(splash != nullptr);
     while (form->Picture1.visible) QTest::mouseClick(splash, Qt::LeftButton);
     QVERIFY(!splash->isVisible());
+    shot("title", title);
 
     QTest::keyClick(title, Qt::Key_Escape);
     QVERIFY2(title->isVisible(), "Esc on the title must not end the program");
@@ -162,6 +170,7 @@ class GuiWalkTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QVERIFY2(main->frameGeometry().height() <= 768 - 30, "the main window fits a 1366x768 screen");
     QVERIFY(window("TitleScreen") == nullptr);
+    shot("main", main);
   }
 
   // Esc on the main window asks nothing; Auto is no default button.
@@ -193,6 +202,7 @@ class GuiWalkTest : public QObject {
       ScreenWindow* explanation = window("StrategyExplanation");
       if (explanation == nullptr) return;
       ++explanations;
+      shot("explanation", explanation);
       auto* focus = qobject_cast<QPushButton*>(QApplication::focusWidget());
       focused = focus != nullptr ? focus->text() : QString();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
