@@ -14,8 +14,12 @@ class MessageBuffer {
 
   // Appends to the current page.
   void append(const std::string& text) { table_.append(text); }
-  // Moves on to the next page; a year that runs out of pages keeps writing on page 40.
-  void nextPage() { table_.nextPage(); }
+  // Moves on to the next page; a year that runs out of pages keeps writing on page 40. An empty
+  // page is never left behind: after a step that wrote nothing (a drawn righteous war) the
+  // next text lands on the page still open, so no blank page is shown or logged.
+  void nextPage() {
+    if (!table_.page(table_.index()).empty()) table_.nextPage();
+  }
 
   int index() const { return table_.index(); }
   void setIndex(int index) { table_.setIndex(index); }

@@ -146,6 +146,10 @@ CheckReport DataCheck::run() const {
   if (const auto* mei = present(lines, paths::kMei)) {
     PoolCheck::run(paths::kMei, *mei, OfficerGenerator::kGivenNames, false, report);
   }
+  const auto* sei = present(lines, paths::kSei);
+  const auto* mei = present(lines, paths::kMei);
+  const auto* commentText = present(lines, paths::kComment);
+  if (sei != nullptr && mei != nullptr && commentText != nullptr) PoolCheck::pairs(*sei, *mei, *commentText, report);
   if (const auto* text = present(lines, paths::kText)) {
     TemplateCheck::run(dir_, paths::kText, *text, TemplateCheck::textSections(), report);
   }

@@ -21,7 +21,9 @@ void Diplomacy::mediate(const StrategyLine& line) {
   acting.meisei = sat16(std::min(acting.meisei + line.param3, 200));
   int16& cohesion = board_.panelCohesion(acting.id);
   cohesion = sat16(std::min(cohesion + actor.policy, 100));
-  board_.textStep(6, actor.name, acting.name + "の名声が" + numStr(actor.policy));
+  // The actor's policy is the cohesion gained, not fame: the fame line names no figure
+  // ("…の名声は九州に鳴り響いた").
+  board_.textStep(6, actor.name, acting.name + "の名声は九");
 }
 
 void Diplomacy::denounce(const StrategyLine& line) {
@@ -52,7 +54,8 @@ void Diplomacy::joinAlliance(const StrategyLine& line) {
     return;
   }
   if (R(acting.meisei) / 20 + R(actor.policy + 3) < R(line.param3 + line.roll)) {
-    board_.textStep(39, actor.name, acting.name);
+    // A ruler who asks in person is turned down for his own standing (自ら), not his faction's name.
+    board_.textStep(39, actor.name, line.actor == acting.kunshuID ? std::string("自ら") : acting.name);
     return;
   }
   const gun& leaderFaction = board_.factionOf(line.param1);
@@ -64,8 +67,9 @@ void Diplomacy::joinAlliance(const StrategyLine& line) {
   }
   int16& cohesion = board_.panelCohesion(leaderFaction.id);
   cohesion = cint(R(acting.meisei) / 12 + R(cohesion) - 5);
-  board_.textStep(8, actor.name,
-                  acting.name + "の名声により" + acting.name + "は" + board_.officers[acting.meishuID].name);
+  const std::string& leader = board_.officers[acting.meishuID].name;
+  const bool inPerson = line.actor == acting.kunshuID;
+  board_.textStep(8, actor.name, (inPerson ? std::string("その名声により") : acting.name + "はその名声により") + leader);
 }
 
 void Diplomacy::leaveAlliance(const StrategyLine& line) {
@@ -77,7 +81,10 @@ void Diplomacy::leaveAlliance(const StrategyLine& line) {
     return;
   }
   acting.meishuID = 0;
-  board_.textStep(9, actor.name, acting.name);
+  // "…の進言を容れ、…は" when an officer advised it; a ruler decides it himself.
+  const std::string who =
+      line.actor == acting.kunshuID ? acting.name + "は自ら" : actor.name + "の進言を容れ、" + acting.name + "は";
+  board_.textStep(9, who, acting.name);
 }
 
 void Diplomacy::replaceLeader(const StrategyLine& line) {

@@ -183,12 +183,16 @@ void ResolutionScreen::Strate_rtn() {
 
 void ResolutionScreen::War_rtn(gun& g1, gun& g2) {
   ++warsFought;
-  Battle(board_).War_rtn(g1, g2);
+  Battle battle(board_);
+  battle.War_rtn(g1, g2);
+  battles.push_back({false, battle.plan(), battle.verdict()});
 }
 
 void ResolutionScreen::Gisen_rtn(gun& g1, gun& g2) {
   ++gisenFought;
-  Battle(board_).Gisen_rtn(g1, g2);
+  Battle battle(board_);
+  battle.Gisen_rtn(g1, g2);
+  battles.push_back({true, battle.plan(), battle.verdict()});
 }
 
 void ResolutionScreen::checkMetubou() {

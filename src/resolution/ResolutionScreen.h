@@ -3,6 +3,7 @@
 // results and reports (2, 3) or the credits (0), one page of narration at a time.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "board/Board.h"
 #include "ui/Screen.h"
@@ -44,9 +45,17 @@ class ResolutionScreen : public Screen {
   bool Metubou_Flg = false;      // a human player's faction fell this year
   bool All_Metubou_Flg = false;  // every human player's faction is gone
   int16 parmTextHeight = 0;      // text height asked for by the opener; 0 = by the text
-  // Counted for the simulator's summary.
+  // Counted for the simulator's summary: battles, lines carried out by an actor per strategy
+  // number, and each battle's plan and verdict (0 draw, 1 the attacker won, 2 the defender).
   int warsFought = 0;
   int gisenFought = 0;
+  std::array<int, 14> carriedOut{};
+  struct BattleResult {
+    bool gisen = false;
+    int plan = 0;
+    int verdict = 0;
+  };
+  std::vector<BattleResult> battles;
 
   // Events.
   void Form_Load() override;

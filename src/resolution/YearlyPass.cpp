@@ -52,6 +52,9 @@ void YearlyPass::run() {
       StrategyLine line = select(p, j);
       if (p == 0 && j == 0) ctx.confirmResult = 0;
       line.roll = rng.roll();
+      if (line.actor != 0 && line.code >= 0 && line.code < static_cast<int>(msg_.carriedOut.size())) {
+        ++msg_.carriedOut[static_cast<std::size_t>(line.code)];
+      }
       resolve(line);
     }
   }

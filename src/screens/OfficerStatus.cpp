@@ -30,6 +30,12 @@ void OfficerStatus::init_rtn() {
 
 void OfficerStatus::ld_Chr_rtn() { officer_ = StateFiles(ctx_.dir).loadOfficer(ctx_.selectedOfficer, ctx_.OFFICER_MAX); }
 
+namespace {
+
+std::string firstItem(const std::string& line) { return ItemReader(line).readItem(); }
+
+}  // namespace
+
 void OfficerStatus::ld_Comment_rtn() {
   comment_.clear();
   if (officer_.commentID == 0) return;
@@ -37,18 +43,33 @@ void OfficerStatus::ld_Comment_rtn() {
     comment_ = kFictionalText;
     return;
   }
-  ItemReader reader(TextFile::read(ctx_.dir, paths::kCmtsv));
-  while (!reader.eof()) {
-    const std::string item = reader.readItem();
-    if (!ItemReader::isHeader(item) || ItemReader::headerId(item) != officer_.commentID) continue;
-    reader.readItem();  // the officer's name
-    while (!reader.eof()) {
-      const std::string line = reader.readItem();
-      if (ItemReader::isHeader(line)) break;
-      comment_ += "  " + line + lineBreak_;
-    }
-    return;
+  // Line by line, so an empty line of the record stays an empty line (the item reader alone
+  // skips line ends before an item); within a line the items still break at commas.
+  const std::vector<std::string> lines = TextFile::readLines(ctx_.dir, paths::kCmtsv);
+  std::size_t i = 0;
+  while (i < lines.size() && !(ItemReader::isHeader(firstItem(lines[i])) &&
+                               ItemReader::headerId(firstItem(lines[i])) == officer_.commentID)) {
+    ++i;
   }
+  i += 2;  // the header and the officer's name
+  for (; i < lines.size(); ++i) {
+    ItemReader reader(lines[i]);
+    if (reader.eof()) {
+      comment_ += lineBreak_;
+      continue;
+    }
+    while (!reader.eof()) {
+      const std::string item = reader.readItem();
+      if (ItemReader::isHeader(item)) return;
+      comment_ += "  " + item + lineBreak_;
+    }
+  }
+  // Empty lines between the last text and the next record are the file's spacing, not the comment's.
+  while (comment_.size() >= 2 * lineBreak_.size() &&
+         comment_.compare(comment_.size() - 2 * lineBreak_.size(), 2 * lineBreak_.size(), lineBreak_ + lineBreak_) == 0) {
+    comment_.resize(comment_.size() - lineBreak_.size());
+  }
+  if (comment_ == lineBreak_) comment_.clear();
 }
 
 void OfficerStatus::Dsp_Chr_rtn() {

@@ -21,7 +21,9 @@ void StrategyExplanation::init_rtn() {
 void StrategyExplanation::dsp_Cmd_rtn() {
   Command1[0].caption = "戻る";
   Command1[1].caption = "決定";
-  Command1[2].caption = ctx_.sharedName + "のデータ";
+  // An offer aimed at no officer has no data to show: no half caption "のデータ".
+  Command1[2].caption = ctx_.sharedName.empty() ? std::string() : ctx_.sharedName + "のデータ";
+  Command1[2].visible = !ctx_.sharedName.empty();
   const int mode = ctx_.newOrLoaded;
   Command1[0].enabled = mode != 2;
   Command1[1].enabled = mode == 1 || mode == 2;

@@ -78,6 +78,9 @@ void MainScreen::startLoadedGame() {
   year_ = static_cast<int16>(ctx_.slotRecord[0] - 1);
   dsp_Init_rtn();
   tebanIncliment_rtn();
+  // The saved cohesion is back before the year's pass, so a report it shows counts the
+  // alliances as the unsaved game did.
+  for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
   Res_rtn();
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
   // The panels show the restored cohesion at once, not a year later.
@@ -364,6 +367,7 @@ void MainScreen::cmdSave_Click() {
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.slotRecord[k] = ctx_.meishuKessoku[k];
   ctx_.slotRecord[4] = ctx_.scenario;
   if (auto screen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_)) ui_.showModal(*screen);
+  ctx_.newOrLoaded = 0;  // the save screen's mode must not outlive it
 }
 
 void MainScreen::cmdLoad_Click() {
@@ -371,10 +375,14 @@ void MainScreen::cmdLoad_Click() {
   ctx_.newOrLoaded = 2;
   ctx_.confirmResult = 0;
   if (auto screen = ui_.makeScreen(ScreenKind::SaveLoadScreen, ctx_)) ui_.showModal(*screen);
-  if (ctx_.confirmResult != 1) return;
+  if (ctx_.confirmResult != 1) {
+    ctx_.newOrLoaded = 0;
+    return;
+  }
   ctx_.saved = true;
-  allLostAsked_ = false;
+  allLostAsked_ = false;  // a loaded game may lose all its players anew, and is asked anew
   startLoadedGame();
+  ctx_.newOrLoaded = 0;
 }
 
 void MainScreen::newGame_Click() {

@@ -39,7 +39,8 @@ std::string OfferExplanation::sameLineText(int panel, int line) const {
     if (!listed || ctx_.factionPanel[id] != panel || ctx_.chosenLine[id] != line) continue;
     if (!factions_[f].del) sameLine += factions_[f].name + "、";
   }
-  if (!sameLine.empty()) sameLine += "が動いている";
+  // "曹操、劉備が動いている": the last name takes が, not a comma.
+  if (!sameLine.empty()) sameLine = sameLine.substr(0, sameLine.size() - std::string("、").size()) + "が動いている";
   return sameLine;
 }
 

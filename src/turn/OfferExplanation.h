@@ -22,7 +22,7 @@ class OfferExplanation {
   void prepare(int strategy, int panel, int line, const std::string& heading);
 
  private:
-  // "袁術、劉表、が動いている", or empty when no other listed faction chose the line.
+  // "袁術、劉表が動いている", or empty when no other listed faction chose the line.
   std::string sameLineText(int panel, int line) const;
   std::string factionName(int id) const;
   std::string officerName(int id) const;

@@ -1,5 +1,6 @@
 #include "war/Battle.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "data/TextFile.h"
@@ -57,6 +58,12 @@ void Battle::fight(gun& g1, gun& g2, bool gisen) {
   }
   announce();
   outcome(gisen);
+}
+
+std::string Battle::staffTitle(const Side& s) const {
+  // Without a strategist the commander plans and earns the merit himself.
+  if (s.strategist != 0) return "軍師" + s.strategistName;
+  return "大将" + board_.officers[s.commander].name;
 }
 
 bool Battle::playerInvolved(bool gisen, int lastSlot) const {
@@ -203,7 +210,7 @@ void Battle::choosePlan(bool gisen) {
   const int b = side_[1].sw + side_[1].st + b1 + rng.d(2) + 2;
   planner_ = a >= b ? 0 : 1;
   const Side& k = side_[static_cast<std::size_t>(planner_)];
-  board_.ctx.msgParam1 = k.name + "の軍師" + k.strategistName;
+  board_.ctx.msgParam1 = k.strategist != 0 ? k.name + "の軍師" + k.strategistName : staffTitle(k);
 
   // The waging side of a righteous war chooses among frontal attack, grand strategy,
   // stratagem and duel only.
@@ -241,7 +248,9 @@ void Battle::blow(int k, real drawK, real bonus) {
   Side& a = side_[static_cast<std::size_t>(k)];
   Side& o = side_[static_cast<std::size_t>(1 - k)];
   const int sum = side_[0].str + side_[0].F + side_[1].str + side_[1].F;
-  const real loss = R(a.M) / 3 * R(a.str + a.F) / R(sum) + drawK + bonus;
+  // A side whose morale has fallen below zero strikes with no effect: a blow never raises the
+  // enemy's morale (it lifted it past the cap of 250 before).
+  const real loss = std::max(R(0), R(a.M) / 3 * R(a.str + a.F) / R(sum) + drawK + bonus);
   o.M = cint(R(o.M) - loss);
   board_.textStep(19, o.name, lossStr(loss));
 }
@@ -270,7 +279,8 @@ void Battle::openingClash() {
       Side& a = side_[static_cast<std::size_t>(k)];
       Side& o = side_[static_cast<std::size_t>(1 - k)];
       const bool success = k == 0 ? s1.st + r[1] <= s0.gt + r[0] : s1.gt + r[1] >= s0.st + r[0];
-      const std::string& general = board_.officers[a.general].name;
+      // A side without a general sends its commander at the head of the raid.
+      const std::string& general = board_.officers[a.general != 0 ? a.general : a.commander].name;
       if (success) {
         const real loss = R(static_cast<long long>(a.g->seihei) * 3 + a.cf + r[0]);
         o.M = cint(R(o.M) - loss);
@@ -291,7 +301,7 @@ void Battle::openingClash() {
       Side& lose = side_[static_cast<std::size_t>(1 - w)];
       const real loss = R(win.total + win.T) / 10 + R(r[w]);
       lose.M = cint(R(lose.M) - loss);
-      board_.textStep(26, win.strategistName, lose.name + "軍の士気が" + lossStr(loss));
+      board_.textStep(26, staffTitle(win), lose.name + "軍の士気が" + lossStr(loss));
       break;
     }
     case 4: {
@@ -300,7 +310,7 @@ void Battle::openingClash() {
       Side& lose = side_[static_cast<std::size_t>(1 - w)];
       const real loss = R(win.W) / 2 + 20 + R(r[w]);
       lose.M = cint(R(lose.M) - loss);
-      board_.textStep(28, win.strategistName, lose.name + "軍の士気が" + lossStr(loss));
+      board_.textStep(28, staffTitle(win), lose.name + "軍の士気が" + lossStr(loss));
       break;
     }
     case 5: {
@@ -388,14 +398,14 @@ void Battle::outcome(bool gisen) {
   Outcomes outcomes(board_);
   if (plan_ == 7 && !gisen) {
     outcomes.Kouhuku_rtn(*win.g, *lose.g);
-    board_.textStep(42, win.strategistName, realStr(R(S.policy + S.tactics + 10) / 10));
+    board_.textStep(42, staffTitle(win), realStr(R(S.policy + S.tactics + 10) / 10));
     outcomes.Shouri_rtn(*win.g, *lose.g, S, true);
-    outcomes.Haiboku_rtn2(*lose.g, S);
+    outcomes.Haiboku_rtn2(*lose.g, S, *win.g);
     return;
   }
-  board_.textStep(42, win.strategistName, realStr(R(S.policy + S.tactics + 15) / 10));
+  board_.textStep(42, staffTitle(win), realStr(R(S.policy + S.tactics + 15) / 10));
   outcomes.Shouri_rtn(*win.g, *lose.g, S, false);
-  outcomes.Haiboku_rtn(*lose.g, S);
+  outcomes.Haiboku_rtn(*lose.g, S, *win.g);
 }
 
 }  // namespace velkaro

@@ -68,6 +68,8 @@ class Battle {
   void outcome(bool gisen);
   void moraleLine();
   bool playerInvolved(bool gisen, int lastSlot) const;
+  // "軍師" + the strategist's name, or "大将" + the commander's when the side has no strategist.
+  std::string staffTitle(const Side& s) const;
 
   Board& board_;
   std::array<Side, 2> side_{};

@@ -24,34 +24,35 @@ void Outcomes::Shouri_rtn(gun& g1, const gun& g2, const Bushou& Gunsi, bool isKo
   g1.ifu = sat16(std::min(g1.ifu + 5, 100));
 }
 
-void Outcomes::Haiboku_rtn(gun& g1, const Bushou& Gunsi) {
+void Outcomes::Haiboku_rtn(gun& g1, const Bushou& Gunsi, const gun& winner) {
   const int16 p = cint(R(Gunsi.tactics + Gunsi.policy) * 1.5f + 10);
   g1.army = keep(g1.army, 1 - R(p + 5) / 100);
   g1.seihei = sat16(intFloor(R(g1.seihei) * 2 / 3));
   g1.meisei = sat16(intFloor(R(g1.meisei) * 4 / 5));
   g1.tian = sat16(intFloor(R(g1.tian) / 2));
   g1.kessoku = sat16(intFloor(R(g1.kessoku) * 2 / 3));
-  defections(g1, Gunsi);
+  defections(g1, winner);
 }
 
-void Outcomes::Haiboku_rtn2(gun& g1, const Bushou& Gunsi) {
+void Outcomes::Haiboku_rtn2(gun& g1, const Bushou& Gunsi, const gun& winner) {
   const int p = Gunsi.policy * 2 + 10;
   g1.army = keep(g1.army, 1 - R(p) / 100);
   g1.seihei = sat16(intFloor(R(g1.seihei) * 2 / 3));
   g1.meisei = sat16(intFloor(R(g1.meisei) * 3 / 5));
   g1.kessoku = sat16(intFloor(R(g1.kessoku) / 2));
-  defections(g1, Gunsi);
+  defections(g1, winner);
 }
 
-void Outcomes::defections(const gun& g1, const Bushou& Gunsi) {
+void Outcomes::defections(const gun& g1, const gun& winner) {
   Desertion desertion(board_);
-  // The first deserter goes over to the winner's ruler ("某国" when the winner had no strategist).
+  // The first deserter goes over to the winning faction and its ruler. Taking them from the
+  // strategist sent him to "某国", serving nobody, whenever the winner fought without one.
   const int16 turncoat = desertion.Rnd_Shuppon(g1);
   if (turncoat > 0) {
     Bushou& b = board_.officers[turncoat];
-    b.gunID = Gunsi.gunID;
-    b.kunID = Gunsi.kunID;
-    board_.textStep(13, b.name, board_.factions[Gunsi.gunID].name);
+    b.gunID = winner.id;
+    b.kunID = winner.kunshuID;
+    board_.textStep(13, b.name, winner.name);
   }
   // The second one leaves to serve nobody.
   const int16 leaver = desertion.Rnd_Shuppon(g1);

@@ -222,6 +222,16 @@ TEST_F(CheckFixture, NamePoolsMustBeLongEnoughAndHoldStorableNames) {
             "\\ini\\mei.ini 3行目: 空の名前があります（4 番目）\n");
 }
 
+TEST_F(CheckFixture, NoGeneratedNameIsAPersonAndNoGivenNameACourtesyName) {
+  std::string comments;
+  for (int i = 1; i <= 160; ++i) comments += "." + std::to_string(i) + "\n武将" + std::to_string(i) + "\n評伝" + std::to_string(i) + "\n";
+  comments += ".161\n姓2名3\n字は名5。若くして学ぶ。\n.162\n姓1名200\n字は名は伏せる\n";  // 名200 is past the pool's 150
+  game.writeText("ini/Comment.ini", comments);
+  EXPECT_EQ(problems(),
+            "\\ini\\mei.ini: 名「名3」（3 番目）と姓「姓2」で実在の人物「姓2名3」になります\n"
+            "\\ini\\mei.ini: 名「名5」（5 番目）は人物の字です\n");
+}
+
 TEST_F(CheckFixture, TemplateSectionsMustBePresentReachableClosedAndNotEmpty) {
   std::string text = templates(60);
   text = withoutRecord(text, ".45\n", ".46\n");

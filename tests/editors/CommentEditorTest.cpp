@@ -195,3 +195,13 @@ TEST_F(CommentFixture, StatusScreenOpensTheEditorWithItsComment) {
   EXPECT_EQ(status.Lab_cmt.caption, "書き直し");
   EXPECT_EQ(shownComment(12), "  書き直し\r\n");
 }
+
+TEST_F(CommentFixture, EmptyLinesStayEmptyLinesWhenShownAndSavedAgain) {
+  edit(12, "一行目\n\n三行目\n\n\n六行目");
+  const std::string shown = "  一行目\r\n\r\n  三行目\r\n\r\n\r\n  六行目\r\n";
+  EXPECT_EQ(shownComment(12), shown);
+  // The status screen hands the shown text to the editor; storing it unchanged keeps every line.
+  edit(12, shown);
+  EXPECT_EQ(shownComment(12), shown);
+  EXPECT_EQ(shownComment(13), "  評伝13\r\n") << "the next record is untouched";
+}

@@ -54,6 +54,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   m->cmdSave_Click();
   EXPECT_EQ(ctx.confirmResult, 1);
   EXPECT_TRUE(ctx.saved);
+  EXPECT_EQ(ctx.newOrLoaded, 0) << "the save screen's mode is reset";
   const std::string savedOfficers = game.readBytes("save/busv07.ini");
   EXPECT_EQ(savedOfficers, game.readBytes("ini/busv.ini"));
 
@@ -64,6 +65,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
 
   m->cmdLoad_Click();  // "セーブをしてませんがよろしいですか？" is answered Yes
   EXPECT_EQ(m->year(), 190);
+  EXPECT_EQ(ctx.newOrLoaded, 0) << "the load screen's mode is reset";
   EXPECT_EQ(ctx.OFFICER_MAX, 170);
   EXPECT_EQ(ctx.scenario, 1);
   EXPECT_EQ(game.readBytes("ini/busv.ini"), savedOfficers);
@@ -85,4 +87,43 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   EXPECT_EQ(game.readBytes("ini/busv.ini"), savedOfficers);
   EXPECT_NE(std::find(ui2.messages.begin(), ui2.messages.end(), "save07シナリオ 1甲軍1 190年\r\nこれをロードしますか？"),
             ui2.messages.end());
+}
+
+TEST(SaveLoadGameTest, ALoadedGameShowsTheSameInterimReportAndCohesionAsTheUnsavedGame) {
+  // Two runs of the same seeded game; the first saves and loads in the interim report's year.
+  struct Run {
+    TempGameDir game;
+    GameContext ctx{game.dir()};
+    test::GameUi ui;
+    MainScreen* m = nullptr;
+    Run() {
+      SyntheticData::install(game);
+      ctx.rng.fixSeed(11);
+      TitleScreen title(ctx, ui);
+      title.Form_Load();
+      title.List1[1].setSelected(0, true);
+      title.Command2_Click();
+      m = shownMain(ui);
+    }
+  };
+  Run saved;
+  Run plain;
+  ASSERT_NE(saved.m, nullptr);
+  ASSERT_NE(plain.m, nullptr);
+  while (saved.m->year() < 206) saved.m->Command1_Click(3);
+  while (plain.m->year() < 206) plain.m->Command1_Click(3);
+  ASSERT_EQ(plain.ctx.sharedText.rfind("中間報告", 0), 0u);
+  const std::string report = plain.ctx.sharedText;
+  // The alliances have drifted from their fame by now, so a cohesion taken from fame would show.
+  ASSERT_EQ(saved.ctx.meishuKessoku, plain.ctx.meishuKessoku);
+
+  answerSlot(saved.ui, "03");
+  saved.m->cmdSave_Click();
+  saved.m->cmdLoad_Click();
+  ASSERT_EQ(saved.m->year(), 206);
+  EXPECT_EQ(saved.ctx.sharedText, report);
+  EXPECT_EQ(saved.ctx.meishuKessoku, plain.ctx.meishuKessoku);
+  for (const char* file : {"ini/busv.ini", "ini/gunsv.ini"}) {
+    EXPECT_EQ(saved.game.readBytes(file), plain.game.readBytes(file)) << file;
+  }
 }

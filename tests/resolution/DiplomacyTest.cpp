@@ -45,7 +45,8 @@ TEST(Mediate, FameAndThePanelsCohesionRiseToTheirCaps) {
   Diplomacy(t.board).mediate(t.line(6, 2, 0, 8));
   EXPECT_EQ(t.f(2).meisei, 200);
   EXPECT_EQ(t.ctx.meishuKessoku[1], 100);
-  EXPECT_EQ(t.shown(6), "孔明｜蜀の名声が 7");
+  // The 7 is cohesion, not fame: the fame line names no figure.
+  EXPECT_EQ(t.shown(6), "孔明｜蜀の名声は九");
 }
 
 TEST(Mediate, AnIndependentRaisesTheIndependentsValue) {
@@ -105,7 +106,15 @@ TEST(JoinAlliance, SuccessJoinsTheLeadersAllianceAndMovesItsCohesion) {
   Diplomacy(t.board).joinAlliance(t.line(8, 31, 21, 1));
   EXPECT_EQ(t.f(4).meishuID, 21);
   EXPECT_EQ(t.ctx.meishuKessoku[2], 47);  // 84 / 12 + 45 − 5
-  EXPECT_EQ(t.shown(8), "公孫｜燕の名声により燕は孫権");
+  // The ruler went himself: the faction's name is not repeated.
+  EXPECT_EQ(t.shown(8), "公孫｜その名声により孫権");
+
+  AllianceTable u;
+  u.officer({.id = 32, .name = "使者", .kunID = 31, .job = 1, .policy = 4});
+  u.f(4).meisei = 84;
+  Diplomacy(u.board).joinAlliance(u.line(8, 32, 21, 1));
+  EXPECT_EQ(u.f(4).meishuID, 21);
+  EXPECT_EQ(u.shown(8), "使者｜燕はその名声により孫権");
 }
 
 TEST(JoinAlliance, ToAVanishedAllianceMakesTheFactionIndependentWithBothPhrases) {
@@ -127,11 +136,13 @@ TEST(JoinAlliance, ToAVanishedAllianceMakesTheFactionIndependentWithBothPhrases)
 TEST(JoinAlliance, FailureAndALeaderWhoWouldJoin) {
   AllianceTable t;
   Diplomacy(t.board).joinAlliance(t.line(8, 31, 21, 9));  // 10 < 16
-  EXPECT_EQ(t.shown(39), "公孫｜燕");
+  EXPECT_EQ(t.shown(39), "公孫｜自ら");  // the ruler in person: 自らの名望は…
   EXPECT_EQ(t.f(4).meishuID, 0);
   Diplomacy(t.board).joinAlliance(t.line(8, 1, 21, 1));
   EXPECT_EQ(t.texts(), (std::vector<int>{39, 18}));
   EXPECT_EQ(t.f(1).meishuID, 1);
+  Diplomacy(t.board).joinAlliance(t.line(10, 2, 21, 9));  // an officer asks for his lord
+  EXPECT_EQ(t.shown(39, 1), "孔明｜蜀");
 }
 
 TEST(LeaveAlliance, FailedCheckPrintsNothingAtAll) {
@@ -145,10 +156,15 @@ TEST(LeaveAlliance, SuccessAndTheLeaderWhoMayNotLeave) {
   AllianceTable t;
   Diplomacy(t.board).leaveAlliance(t.line(9, 2, 0, 8, 15, 7));
   EXPECT_EQ(t.f(2).meishuID, 0);
-  EXPECT_EQ(t.shown(9), "孔明｜蜀");
+  EXPECT_EQ(t.shown(9), "孔明の進言を容れ、蜀は｜蜀");
   Diplomacy(t.board).leaveAlliance(t.line(9, 1, 0, 8, 15, 7));
   EXPECT_EQ(t.f(1).meishuID, 1);
   EXPECT_EQ(t.texts(), (std::vector<int>{9, 18}));
+  // A ruler leaving on his own decision is not said to follow his own advice.
+  Diplomacy(t.board).leaveAlliance(t.line(9, 11, 0, 8, 15, 7));
+  t.f(2).meishuID = 1;
+  Diplomacy(t.board).leaveAlliance(t.line(9, 11, 0, 8, 15, 7));
+  EXPECT_EQ(t.shown(9, 1), "蜀は自ら｜蜀");
 }
 
 TEST(ReplaceLeader, SuccessLeavesTheDeposedLeaderIndependentAndTheOthersFollow) {

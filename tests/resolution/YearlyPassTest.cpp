@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "resolution/YearlyPass.h"
 #include "support/ResolutionTable.h"
 
@@ -94,7 +96,7 @@ TEST(YearlyPass, ExcludedPostsAndUnservingOfficersNeverAct) {
   t.choose(1, 0);
   t.zeros(20);
   t.msg.Strate_rtn();
-  EXPECT_EQ(t.shown(9), "無位｜国1");
+  EXPECT_EQ(t.shown(9), "無位の進言を容れ、国1は｜国1");
   EXPECT_EQ(t.board.factions[1].meishuID, 0);
 }
 
@@ -203,4 +205,22 @@ TEST(YearlyPass, NoWarAgainstOnesOwnFactionOrAgainstNobody) {
   EXPECT_EQ(u.msg.gisenFought, 0);
   EXPECT_EQ(u.board.factions[1].meisei, 50);
   for (int n = 1; n <= 8; ++n) EXPECT_EQ(u.board.factions[0].field(n), 0);
+}
+
+TEST(YearlyPass, ADrawnRighteousWarLeavesNoEmptyPage) {
+  PassTable t;
+  t.faction({.id = 1, .name = "義", .kunshu = 1, .army = 100, .seihei = 10, .tian = 100});
+  t.faction({.id = 2, .name = "賊", .kunshu = 11, .army = 120, .seihei = 10, .tian = 100});
+  t.officer({.id = 1, .kunID = 1, .job = 5});
+  t.officer({.id = 11, .kunID = 11, .job = 5, .tactics = 7, .charm = 7});
+  t.offer(0, 0, 12, 2, 0, 0);
+  t.choose(1, 0);
+  t.zeros(400);
+  t.msg.Strate_rtn();
+  const auto texts = t.texts();
+  ASSERT_EQ(std::count(texts.begin(), texts.end(), 36), 1) << t.narration();
+  // Every page the year has moved past holds text; only the open page may still be empty.
+  const int open = t.board.pages.index();
+  ASSERT_GE(open, 2);
+  for (int p = 0; p < open; ++p) EXPECT_FALSE(t.board.pages.page(p).empty()) << "page " << p;
 }

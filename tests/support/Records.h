@@ -2,6 +2,8 @@
 // Record texts for the state files, written by tests in the files' own layout (UTF-8, LF).
 #include <string>
 
+#include "data/Gun.h"
+
 namespace velkaro::test {
 
 struct OfficerRec {
@@ -33,6 +35,18 @@ inline std::string factionText(const FactionRec& r) {
   return "." + n(r.id) + "\n\"" + r.name + "\"\n" + n(r.meishu) + "," + n(r.kunshu) + "," + n(r.army) + "," +
          n(r.seihei) + "," + n(r.meisei) + "," + n(r.tian) + "," + n(r.kessoku) + "," + n(r.ifu) + "\n\"" + r.flag +
          "\"\n";
+}
+
+// A faction record in memory with the fields the turn rules read.
+inline gun faction(int id, int kunshu, int meishu, int army, int meisei = 50) {
+  gun g;
+  g.id = static_cast<int16>(id);
+  g.name = "軍" + std::to_string(id);
+  g.kunshuID = static_cast<int16>(kunshu);
+  g.meishuID = static_cast<int16>(meishu);
+  g.army = static_cast<int16>(army);
+  g.meisei = static_cast<int16>(meisei);
+  return g;
 }
 
 }  // namespace velkaro::test

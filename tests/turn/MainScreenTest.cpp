@@ -125,6 +125,43 @@ TEST_F(MainFixture, ChoosingALineGoesThroughTheExplanationAndTheQuestion) {
   EXPECT_EQ(ui.messages.size(), before) << "no question without a confirmation";
 }
 
+TEST_F(MainFixture, TheExplanationNamesWhoElseMovesAndShowsNoHalfDataCaption) {
+  MainScreen& m = start(1, {0});
+  // Factions 4 and 5 of the player's alliance chose the same line; 6 another.
+  ctx.chosenLine[1] = 1;
+  ctx.chosenLine[4] = 0;
+  ctx.chosenLine[5] = 0;
+  ctx.chosenLine[6] = 1;
+  std::string param2;
+  std::string dataCaption = "unset";
+  bool dataVisible = true;
+  ui.onShow("StrategyExplanation", [&](Screen& s) {
+    auto& explanation = static_cast<StrategyExplanation&>(s);
+    param2 = ctx.msgParam2;
+    dataCaption = explanation.Command1[2].caption;
+    dataVisible = explanation.Command1[2].visible;
+    explanation.Command1_Click(0);
+  });
+  m.Com_Lst[1].listIndex = 0;
+  m.Com_Lst_Click(1);
+  EXPECT_NE(param2.find("甲軍4、甲軍5が動いている"), std::string::npos) << param2;
+  EXPECT_EQ(param2.find("、が"), std::string::npos) << param2;
+  if (ctx.selectedOfficer >= 1) {
+    EXPECT_EQ(dataCaption, ctx.msgParam1 + "のデータ");
+    EXPECT_TRUE(dataVisible);
+  } else {
+    EXPECT_EQ(dataCaption, "");
+    EXPECT_FALSE(dataVisible);
+  }
+  // Every line of the menu: a caption is either an officer's or none at all.
+  for (int line = 0; line < m.Com_Lst[1].listCount(); ++line) {
+    m.Com_Lst[1].listIndex = line;
+    m.Com_Lst_Click(1);
+    EXPECT_NE(dataCaption, "のデータ") << "line " << line;
+    EXPECT_EQ(dataVisible, !dataCaption.empty()) << "line " << line;
+  }
+}
+
 TEST_F(MainFixture, ASlotAtOrAboveTheFactionCountIsNeverAsked) {
   ctx.playerFaction[12] = 5;
   ctx.playerName[12] = "乙軍5";

@@ -118,7 +118,7 @@ TEST(War, EqualInitiativeLetsTheAttackerPlan) {
   Battle c(u.board);
   c.War_rtn(u.g1(), u.g2());
   EXPECT_EQ(c.planner(), 1);
-  EXPECT_EQ(u.shown(17), "守の軍師｜" + std::string(Battle::planLabel(c.plan())));
+  EXPECT_EQ(u.shown(17), "大将乙｜" + std::string(Battle::planLabel(c.plan())));
 }
 
 TEST(War, FrontalAttackIsAnnouncedEvenWhenEveryPlanValueIsNegative) {
@@ -134,7 +134,7 @@ TEST(War, FrontalAttackIsAnnouncedEvenWhenEveryPlanValueIsNegative) {
   EXPECT_EQ(b.planner(), 0);
   EXPECT_EQ(b.plan(), 1);
   EXPECT_LT(b.planValue(), 0);
-  EXPECT_EQ(t.shown(17), "攻の軍師｜正攻法");
+  EXPECT_EQ(t.shown(17), "大将甲｜正攻法");  // no strategist: the commander plans
 }
 
 TEST(War, MoraleIsCappedAt250WhenFirstComputed) {
@@ -177,7 +177,7 @@ TEST(War, OverwhelmingAdvanceThatSucceedsEndsInSurrender) {
   EXPECT_EQ(b.plan(), 7);
   EXPECT_EQ(b.verdict(), 1);
   EXPECT_EQ(t.texts(), (std::vector<int>{16, 34, 50, 50, 49, 40, 35, 41, 42}));
-  EXPECT_EQ(t.shown(42), "｜ 1");  // no strategist: (0 + 0 + 10) / 10
+  EXPECT_EQ(t.shown(42), "大将甲｜ 1");  // no strategist: the commander, (0 + 0 + 10) / 10
   EXPECT_EQ(t.g2().meishuID, 0);
   // Surrender: the winner takes 10 + 0 rounded = 10 %, the loser loses 10 %.
   EXPECT_EQ(t.g1().army, 510);
@@ -214,6 +214,9 @@ TEST(War, SurpriseAttackWithHugeEliteTroopsIsValuedInWideArithmetic) {
   // The blow of 90000 and more saturates instead of wrapping.
   EXPECT_EQ(b.sides()[1].M, -32768);
   EXPECT_EQ(b.verdict(), 1);
+  // The routed side's blows in the mid-game cost nothing; they never lift the enemy's morale.
+  EXPECT_EQ(t.shown(19, 1), "攻｜ 0");
+  EXPECT_LE(b.sides()[0].M, b.sides()[0].M0);
 }
 
 TEST(War, EveryDrawIsMadeInTheDocumentedNumber) {
@@ -246,4 +249,22 @@ TEST(War, OneOutcomePathRunsPerVerdict) {
       EXPECT_EQ(count(36), 0) << seed;
     }
   }
+}
+
+TEST(War, ASideWithoutStrategistOrGeneralIsLedByItsCommanderInEveryText) {
+  WarTable t;
+  t.g1().army = 0;
+  t.g1().seihei = 0;  // the surprise attack is worth 0, above every negative value
+  t.board.officers[1].charm = 4;
+  t.board.officers[1].fight = 4;
+  t.clerks(11, 70, 6);
+  t.zeros(200);
+  Battle b(t.board);
+  b.War_rtn(t.g1(), t.g2());
+  ASSERT_EQ(b.plan(), 2);
+  EXPECT_EQ(b.sides()[0].general, 0);
+  EXPECT_EQ(t.shown(17), "大将甲｜奇襲");
+  // Tactics 1 + 0 against the placeholder's 0 + 0: the raid fails, led by the commander.
+  EXPECT_EQ(t.shown(25).substr(0, std::string("甲｜").size()), "甲｜");
+  EXPECT_EQ(t.narration().find("何某"), std::string::npos);
 }

@@ -115,6 +115,7 @@ TEST(Gisen, DecidedRighteousWarTakesTheFieldBattlePath) {
   t.g1().army = 900;
   t.commander(1, 10, 10);
   t.clerks(1, 40, 10);
+  t.board.officers[1].name = "義公";
   t.zeros(400);
   Battle b(t.board);
   b.Gisen_rtn(t.g1(), t.g2());
@@ -122,7 +123,7 @@ TEST(Gisen, DecidedRighteousWarTakesTheFieldBattlePath) {
   const auto texts = t.texts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), 41), 0);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), 57), 0);
-  EXPECT_EQ(t.shown(42), "｜ 1.5");  // (0 + 0 + 15) / 10
+  EXPECT_EQ(t.shown(42), "大将義公｜ 1.5");  // no strategist: the commander, (0 + 0 + 15) / 10
   EXPECT_EQ(t.g1().army, 910);       // 10 % of 100
   EXPECT_EQ(t.g2().army, 85);        // 15 % lost
   EXPECT_EQ(t.g2().meishuID, 0);

@@ -32,7 +32,7 @@ TEST(Outcomes, WithoutStrategistVictoryTakesTenAndDefeatCostsFifteenPercent) {
   Outcomes o(t.board);
   o.Shouri_rtn(t.winner(), t.loser(), t.nobody(), false);
   EXPECT_EQ(t.winner().army, 110);
-  o.Haiboku_rtn(t.loser(), t.nobody());
+  o.Haiboku_rtn(t.loser(), t.nobody(), t.winner());
   EXPECT_EQ(t.loser().army, 85);
 }
 
@@ -47,7 +47,7 @@ TEST(Outcomes, StrategistWithPolicyEightTacticsNineGainsTwentySixLosesFortyOne) 
   EXPECT_EQ(t.winner().kessoku, 60);
   EXPECT_EQ(t.winner().ifu, 25);
 
-  o.Haiboku_rtn(t.loser(), t.strategist());
+  o.Haiboku_rtn(t.loser(), t.strategist(), t.winner());
   // 17 × 1.5 + 10 = 35.5, rounded to the even 36, plus 5.
   EXPECT_EQ(t.loser().army, 59);
   EXPECT_EQ(t.loser().seihei, 20);
@@ -61,7 +61,7 @@ TEST(Outcomes, AfterASurrenderThePercentagesSwapRoles) {
   Outcomes o(t.board);
   o.Shouri_rtn(t.winner(), t.loser(), t.strategist(), true);
   EXPECT_EQ(t.winner().army, 136);  // (9 + 8) × 1.5 + 10 = 35.5 → 36 %
-  o.Haiboku_rtn2(t.loser(), t.strategist());
+  o.Haiboku_rtn2(t.loser(), t.strategist(), t.winner());
   EXPECT_EQ(t.loser().army, 74);  // 8 × 2 + 10 = 26 % lost
   EXPECT_EQ(t.loser().seihei, 20);
   EXPECT_EQ(t.loser().meisei, 30);
@@ -138,21 +138,25 @@ TEST(Outcomes, SurrenderToAnAllianceNamesItsLeader) {
   EXPECT_EQ(t.shown(41), "敗｜盟主丙");
 }
 
-TEST(Outcomes, DesertionAfterAWinWithoutStrategistGoesToSomeCountry) {
+TEST(Outcomes, DeserterJoinsTheWinningFactionAndItsRulerEvenWithoutStrategist) {
   OutcomeTable t;
+  // A winner whose id and ruler differ, so the two fields cannot be confused.
+  t.faction({.id = 3, .name = "覇", .kunshu = 5});
+  t.officer({.id = 5, .kunID = 5, .job = 5});
   t.loser().kessoku = 0;
   t.board.officers[12].Setu = 1;
   t.board.officers[13].Setu = 1;
   // Every draw is at least 2, beating restraint 1; the ruler (id 11) is passed over.
   t.zeros(20);
-  Outcomes(t.board).Haiboku_rtn(t.loser(), t.nobody());
+  Outcomes(t.board).Haiboku_rtn(t.loser(), t.nobody(), t.board.factions[3]);
   const Bushou& first = t.board.officers[12];
-  EXPECT_EQ(first.gunID, 0);
-  EXPECT_EQ(first.kunID, 0);
-  EXPECT_EQ(t.shown(13), "臆病｜某国");
+  EXPECT_EQ(first.gunID, 3);
+  EXPECT_EQ(first.kunID, 5);
+  EXPECT_EQ(t.shown(13), "臆病｜覇");
   // The second draw lists 11 and 13 only: 13 leaves to serve nobody.
-  EXPECT_EQ(t.shown(37), "小心｜某国");
+  EXPECT_EQ(t.shown(37), "小心｜覇");
   EXPECT_EQ(t.board.officers[13].kunID, 0);
+  EXPECT_EQ(t.board.officers[13].gunID, 0);
   EXPECT_EQ(t.board.officers[11].kunID, 11);
   EXPECT_EQ(t.texts(), (std::vector<int>{13, 37}));
 }
@@ -162,7 +166,7 @@ TEST(Outcomes, DeserterGoesOverToTheWinningStrategistsRuler) {
   t.loser().kessoku = 0;
   t.board.officers[12].Setu = 1;
   t.zeros(20);
-  Outcomes(t.board).Haiboku_rtn2(t.loser(), t.strategist());
+  Outcomes(t.board).Haiboku_rtn2(t.loser(), t.strategist(), t.winner());
   EXPECT_EQ(t.board.officers[12].gunID, 1);
   EXPECT_EQ(t.board.officers[12].kunID, 1);
   EXPECT_EQ(t.shown(13), "臆病｜勝");
@@ -172,7 +176,7 @@ TEST(Outcomes, DeserterGoesOverToTheWinningStrategistsRuler) {
 
 TEST(Outcomes, LoyalOfficersAndALoneRulerNeverDesert) {
   OutcomeTable t;
-  Outcomes(t.board).Haiboku_rtn(t.loser(), t.strategist());
+  Outcomes(t.board).Haiboku_rtn(t.loser(), t.strategist(), t.winner());
   EXPECT_TRUE(t.texts().empty());
 
   OutcomeTable alone;
@@ -180,7 +184,7 @@ TEST(Outcomes, LoyalOfficersAndALoneRulerNeverDesert) {
   alone.board.officers[13].kunID = 0;
   alone.derive();
   const auto before = alone.ctx.rng.drawCount();
-  Outcomes(alone.board).Haiboku_rtn(alone.loser(), alone.strategist());
+  Outcomes(alone.board).Haiboku_rtn(alone.loser(), alone.strategist(), alone.winner());
   EXPECT_EQ(alone.ctx.rng.drawCount(), before);
   EXPECT_EQ(alone.board.officers[11].gunID, 2);
 }

@@ -61,7 +61,7 @@ TEST(WarReplay, FixedSeedWarReproducesItsNarrationAndRecordChanges) {
       "〈19〉呉｜ 59\r\n\r\n"
       "[3]魏の士気 123 呉の士気 191\r\n\r\n"
       "〈35〉呉｜ 59\r\n\r\n"
-      "[4]〈42〉周瑜｜ 3.1\r\n\r\n"
+      "[4]〈42〉軍師周瑜｜ 3.1\r\n\r\n"
       "〈13〉荀彧｜呉\r\n\r\n"
       "〈37〉許褚｜呉\r\n\r\n";
   EXPECT_EQ(t.pagesShown(), expected);

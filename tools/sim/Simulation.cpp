@@ -11,7 +11,11 @@
 #include "setup/TitleScreen.h"
 #include "turn/MainScreen.h"
 #include "turn/Report.h"
+#include "resolution/ResolutionScreen.h"
+#include "setup/Scenario.h"
 #include "tools/sim/Drivers.h"
+#include "tools/sim/GameAudit.h"
+#include "tools/sim/LogAudit.h"
 
 namespace velkaro::sim {
 namespace {
@@ -19,7 +23,9 @@ namespace {
 // Thrown to stop the run when the main screen reaches the requested year.
 struct StopRun {};
 
-std::string jsonString(const std::string& text) {
+}  // namespace
+
+std::string Summary::jsonString(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
     if (c == '"' || c == '\\') {
@@ -35,8 +41,6 @@ std::string jsonString(const std::string& text) {
   }
   return out + "\"";
 }
-
-}  // namespace
 
 std::string Summary::json() const {
   std::ostringstream out;
@@ -65,6 +69,20 @@ Simulation::Simulation(Options options) : options_(std::move(options)), ctx_(Gam
   summary_.scenario = options_.scenario;
   summary_.seed = *options_.seed;
   ui_.setScreenMaker(GameScreens::all());
+}
+
+std::string Simulation::messagesSince(std::size_t mark) const {
+  std::string text;
+  for (std::size_t i = mark; i < ui_.messages.size(); ++i) {
+    std::string message = ui_.messages[i];
+    // The questions the simulator answered are not the reason.
+    if (message.size() >= 3 && message.compare(message.size() - 3, 3, "？") == 0) continue;
+    for (char& c : message) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    text += (text.empty() ? "" : " / ") + message;
+  }
+  return text.empty() ? "no message" : text;
 }
 
 void Simulation::write(const std::string& text) {
@@ -107,7 +125,9 @@ void Simulation::playTitle(Screen& screen) {
   if (options_.loadSlot) {
     ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.loadSlot); });
     title.Command1_Click(1);
-    if (!title.closed) throw std::runtime_error("the saved game " + *options_.loadSlot + " could not be loaded");
+    if (!title.closed) {
+      throw GameRefused("the saved game " + *options_.loadSlot + " could not be loaded: " + messagesSince(0));
+    }
     return;
   }
   ListBox& factions = title.List1[1];
@@ -124,6 +144,8 @@ void Simulation::playTitle(Screen& screen) {
   // Without players the first faction holds the one human seat, and the computer plays it.
   if (!any) factions.setSelected(0, true);
   title.Command2_Click();
+  // The title screen stays open only when the game refused to start; its last message says why.
+  if (!title.closed) throw GameRefused("the new game could not start: " + messagesSince(0));
 }
 
 void Simulation::playMain(Screen& screen) {
@@ -137,11 +159,9 @@ void Simulation::playMain(Screen& screen) {
   }
   const bool humans = !options_.players.empty();
   while (!game.closed) {
+    if (options_.check && game.year() != auditedYear_) auditYear(game);
     if (options_.untilYear && game.year() >= *options_.untilYear) {
-      if (options_.saveSlot) {
-        ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.saveSlot); });
-        game.cmdSave_Click();
-      }
+      if (options_.saveSlot) saveAt(game);
       throw StopRun{};
     }
     const int16 yearBefore = game.year();
@@ -157,7 +177,57 @@ void Simulation::playMain(Screen& screen) {
   }
 }
 
+void Simulation::saveAt(MainScreen& game) {
+  ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.saveSlot); });
+  const std::size_t mark = ui_.messages.size();
+  game.cmdSave_Click();
+  if (ctx_.confirmResult != 1) {
+    throw GameRefused("the game could not be saved in slot " + *options_.saveSlot + ": " + messagesSince(mark));
+  }
+}
+
+void Simulation::failCheck(int year, const std::vector<std::string>& findings) const {
+  if (findings.empty()) return;
+  std::string text = "check failed: scenario " + std::to_string(options_.scenario) + ", seed " +
+                     std::to_string(*options_.seed) + ", year " + std::to_string(year) + ": " + findings.front();
+  if (findings.size() > 1) text += " (and " + std::to_string(findings.size() - 1) + " more)";
+  throw CheckFailed(text);
+}
+
+static GameAudit::Sizes auditSizes(const GameContext& ctx) {
+  return {ctx.OFFICER_MAX, ctx.FACTION_MAX, Scenario::byNumber(ctx.scenario).officerMax};
+}
+
+void Simulation::auditYear(const MainScreen& game) {
+  auditedYear_ = game.year();
+  Findings findings;
+  GameAudit::state(ctx_.dir, ctx_.meishu, auditSizes(ctx_), findings);
+  FactionTable factions;
+  StateFiles(ctx_.dir).loadFactions(factions, ctx_.FACTION_MAX);
+  std::array<std::vector<int>, kPanels> listed;
+  for (int k = 0; k < kPanels; ++k) {
+    const ListBox& list = game.Gun_lst[static_cast<std::size_t>(k)];
+    for (int row = 0; row < list.listCount(); ++row) listed[static_cast<std::size_t>(k)].push_back(list.itemData(row));
+  }
+  GameAudit::panels(listed, factions, ctx_.FACTION_MAX, findings);
+  failCheck(game.year(), findings);
+}
+
+void Simulation::auditResolution(const ResolutionScreen& screen) {
+  Findings findings;
+  const Board& board = screen.board();
+  GameAudit::stateFiles(ctx_.dir, board.officers, board.factions, auditSizes(ctx_), findings);
+  LogAudit::check(ctx_.dir, Scenario::byNumber(ctx_.scenario).startYear, ctx_.resolutionYear, findings);
+  failCheck(ctx_.resolutionYear, findings);
+}
+
 void Simulation::driveResolution(Screen& screen) {
+  if (ctx_.runMode == 1) {
+    const auto& msg = static_cast<const ResolutionScreen&>(screen);
+    for (std::size_t code = 0; code < msg.carriedOut.size(); ++code) summary_.carriedOut[code] += msg.carriedOut[code];
+    for (const ResolutionScreen::BattleResult& b : msg.battles) ++summary_.battles[{b.gisen ? 1 : 0, b.plan, b.verdict}];
+    if (options_.check) auditResolution(msg);
+  }
   const Drivers::Pages pages = Drivers::pageThrough(screen);
   for (const std::string& page : pages.texts) write(page);
   summary_.wars += pages.wars;

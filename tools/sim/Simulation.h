@@ -2,11 +2,13 @@
 // A whole game played headless through the game's own screens and the scripted Ui: the
 // title screen, the players' turns on the main screen, every resolution page, the reports and
 // the credits.
+#include <array>
 #include <cstdint>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 
 namespace velkaro {
 class MainScreen;
+class ResolutionScreen;
 }
 
 namespace velkaro::sim {
@@ -29,6 +32,19 @@ struct Options {
   std::optional<std::string> saveSlot;
   std::optional<std::string> loadSlot;
   std::string shippedIni;  // where a missing DIR/ini is filled from; empty = the build's own
+  bool check = false;      // audit the game after every year (GameAudit, LogAudit)
+};
+
+// Thrown when --check finds a broken rule; what() names scenario, seed, year and the rule.
+class CheckFailed : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Thrown when the game refused to go on (a new game, a save or a load failed); what() carries the game's message.
+class GameRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 struct FactionResult {
@@ -48,7 +64,12 @@ struct Summary {
   bool ended = false;  // the program ended after the credits
   std::vector<std::pair<int, int>> destroyed;  // (faction id, year)
   std::vector<FactionResult> factions;
+  // For the aggregated statistics: lines carried out per strategy number, and battles by
+  // kind (0 war, 1 righteous war), plan 1..7 and verdict (0 draw, 1 attacker, 2 defender).
+  std::array<int, 14> carriedOut{};
+  std::map<std::array<int, 3>, int> battles;
   std::string json() const;
+  static std::string jsonString(const std::string& text);
 };
 
 class Simulation {
@@ -69,6 +90,12 @@ class Simulation {
   void noteDestroyed();
   void finish();
   void write(const std::string& text);
+  void saveAt(MainScreen& game);
+  // The message boxes shown from the mark on, joined on one line.
+  std::string messagesSince(std::size_t mark) const;
+  void auditYear(const MainScreen& game);
+  void auditResolution(const ResolutionScreen& screen);
+  void failCheck(int year, const std::vector<std::string>& findings) const;
 
   Options options_;
   GameContext ctx_;
@@ -79,6 +106,7 @@ class Simulation {
   Summary summary_;
   MainScreen* main_ = nullptr;
   std::map<int, bool> wasDestroyed_;
+  int auditedYear_ = 0;
 };
 
 }  // namespace velkaro::sim

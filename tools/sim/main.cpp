@@ -1,6 +1,7 @@
 // velkaro-sim: plays whole games headless through the game's own screens.
-//   velkaro-sim --dir DIR --scenario N [--seed S] [--players ID,ID,...] [--until-year Y]
+//   velkaro-sim --dir DIR --scenario N|all [--seed S] [--players ID,ID,...] [--until-year Y]
 //               [--transcript FILE] [--save SLOT] [--load SLOT]
+//               [--games K] [--jobs N] [--check] [--stats]
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -9,13 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "tools/sim/Batch.h"
+#include "tools/sim/BatchStats.h"
 #include "tools/sim/Simulation.h"
 
 namespace {
 
 void usage() {
-  std::cerr << "usage: velkaro-sim --dir DIR --scenario N [--seed S] [--players ID,ID,...] [--until-year Y]\n"
-               "                   [--transcript FILE] [--save SLOT] [--load SLOT]\n";
+  std::cerr << "usage: velkaro-sim --dir DIR --scenario N|all [--seed S] [--players ID,ID,...] [--until-year Y]\n"
+               "                   [--transcript FILE] [--save SLOT] [--load SLOT]\n"
+               "                   [--games K] [--jobs N] [--check] [--stats]\n";
 }
 
 bool parseInt(const std::string& text, long long& out) {
@@ -25,59 +29,121 @@ bool parseInt(const std::string& text, long long& out) {
   return end != nullptr && *end == '\0';
 }
 
+struct Command {
+  velkaro::sim::Batch::Settings batch;
+  bool many = false;  // --games or --scenario all: the games go into sub-folders
+  bool stats = false;
+};
+
+bool parsePlayers(const std::string& value, velkaro::sim::Options& options) {
+  std::stringstream list(value);
+  std::string item;
+  long long number = 0;
+  while (std::getline(list, item, ',')) {
+    if (!parseInt(item, number) || number < 1 || number > 20) {
+      std::cerr << "velkaro-sim: bad faction id in --players: " << item << "\n";
+      return false;
+    }
+    options.players.push_back(static_cast<int>(number));
+  }
+  return true;
+}
+
+// One option with its value; false for an unknown option or a bad value.
+bool parseValue(const std::string& flag, const std::string& value, Command& command) {
+  velkaro::sim::Options& options = command.batch.base;
+  long long number = 0;
+  if (flag == "--dir") {
+    options.dir = value;
+  } else if (flag == "--scenario" && value == "all") {
+    command.batch.allScenarios = true;
+    command.many = true;
+    options.scenario = 1;
+  } else if (flag == "--scenario" && parseInt(value, number) && number >= 1 && number <= 6) {
+    options.scenario = static_cast<int>(number);
+  } else if (flag == "--seed" && parseInt(value, number) && number >= 0) {
+    options.seed = static_cast<std::uint64_t>(number);
+  } else if (flag == "--until-year" && parseInt(value, number) && number >= -32768 && number <= 32767) {
+    options.untilYear = static_cast<int>(number);
+  } else if (flag == "--transcript") {
+    options.transcript = value;
+  } else if (flag == "--save") {
+    options.saveSlot = value;
+  } else if (flag == "--load") {
+    options.loadSlot = value;
+  } else if (flag == "--games" && parseInt(value, number) && number >= 1 && number <= 1000000) {
+    command.batch.games = static_cast<int>(number);
+    command.many = true;
+  } else if (flag == "--jobs" && parseInt(value, number) && number >= 1 && number <= 256) {
+    command.batch.jobs = static_cast<int>(number);
+  } else if (flag == "--players") {
+    return parsePlayers(value, options);
+  } else {
+    std::cerr << "velkaro-sim: bad option or value: " << flag << " " << value << "\n";
+    return false;
+  }
+  return true;
+}
+
+bool parse(const std::vector<std::string>& args, Command& command) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& flag = args[i];
+    if (flag == "--check") {
+      command.batch.base.check = true;
+      continue;
+    }
+    if (flag == "--stats") {
+      command.stats = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      std::cerr << "velkaro-sim: " << flag << " needs a value\n";
+      return false;
+    }
+    if (!parseValue(flag, args[i + 1], command)) return false;
+    ++i;
+  }
+  return !command.batch.base.dir.empty() && command.batch.base.scenario != 0;
+}
+
+int runOne(const velkaro::sim::Options& options) {
+  velkaro::sim::Simulation simulation(options);
+  const velkaro::sim::Summary summary = simulation.run();
+  std::cout << summary.json() << std::endl;
+  return 0;
+}
+
+int runMany(const Command& command) {
+  velkaro::sim::Batch batch(command.batch);
+  const velkaro::sim::Batch::Outcome outcome = batch.run();
+  for (const std::string& failure : outcome.failures) std::cerr << "velkaro-sim: " << failure << "\n";
+  if (command.stats) {
+    velkaro::sim::BatchStats stats;
+    for (const auto& game : outcome.games) stats.add(game);
+    for (std::size_t i = 0; i < outcome.failures.size(); ++i) stats.addFailure();
+    std::cout << stats.json() << std::endl;
+  } else {
+    for (const auto& game : outcome.games) std::cout << game.json() << "\n";
+    std::cout.flush();
+  }
+  if (!outcome.failures.empty()) {
+    std::cerr << "velkaro-sim: " << outcome.failures.size() << " of " << command.batch.games << " games failed\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  velkaro::sim::Options options;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& flag = args[i];
-    if (i + 1 >= args.size()) {
-      std::cerr << "velkaro-sim: " << flag << " needs a value\n";
-      usage();
-      return 2;
-    }
-    const std::string value = args[++i];
-    long long number = 0;
-    if (flag == "--dir") {
-      options.dir = value;
-    } else if (flag == "--scenario" && parseInt(value, number) && number >= 1 && number <= 6) {
-      options.scenario = static_cast<int>(number);
-    } else if (flag == "--seed" && parseInt(value, number) && number >= 0) {
-      options.seed = static_cast<std::uint64_t>(number);
-    } else if (flag == "--until-year" && parseInt(value, number)) {
-      options.untilYear = static_cast<int>(number);
-    } else if (flag == "--transcript") {
-      options.transcript = value;
-    } else if (flag == "--save") {
-      options.saveSlot = value;
-    } else if (flag == "--load") {
-      options.loadSlot = value;
-    } else if (flag == "--players") {
-      std::stringstream list(value);
-      std::string item;
-      while (std::getline(list, item, ',')) {
-        if (!parseInt(item, number) || number < 1 || number > 20) {
-          std::cerr << "velkaro-sim: bad faction id in --players: " << item << "\n";
-          return 2;
-        }
-        options.players.push_back(static_cast<int>(number));
-      }
-    } else {
-      std::cerr << "velkaro-sim: bad option or value: " << flag << " " << value << "\n";
-      usage();
-      return 2;
-    }
-  }
-  if (options.dir.empty() || options.scenario == 0) {
+  Command command;
+  if (!parse(std::vector<std::string>(argv + 1, argv + argc), command)) {
     usage();
     return 2;
   }
   try {
-    velkaro::sim::Simulation simulation(options);
-    const velkaro::sim::Summary summary = simulation.run();
-    std::cout << summary.json() << std::endl;
-    return 0;
+    if (command.many || command.stats) return runMany(command);
+    return runOne(command.batch.base);
   } catch (const std::exception& e) {
     std::cerr << "velkaro-sim: " << e.what() << "\n";
     return 1;
