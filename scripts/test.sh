@@ -7,5 +7,6 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo"
 cmake --preset ci >/dev/null
 cmake --build build/ci -j"$(nproc)"
-ctest --preset ci -j"$(nproc)"
+# The GUI tests need a display: Xvfb, at the size the windows are made for.
+xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset ci -j"$(nproc)"
 bash "$repo/scripts/fuzz.sh" 20

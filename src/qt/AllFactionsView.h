@@ -15,6 +15,7 @@ class AllFactionsView : public ScreenView {
   AllFactionsView(AllFactions& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {980, 560}; }
+  QPushButton* escapeButton() const override { return buttons_[0]; }
 
  private:
   AllFactions& all_;

@@ -16,6 +16,7 @@ class CommentEditorView : public ScreenView {
   CommentEditorView(CommentEditor& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {620, 460}; }
+  QPushButton* escapeButton() const override { return buttons_[0]; }
 
  private:
   CommentEditor& editor_;

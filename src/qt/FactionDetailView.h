@@ -15,6 +15,7 @@ class FactionDetailView : public ScreenView {
   FactionDetailView(FactionDetail& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {1100, 560}; }
+  QPushButton* escapeButton() const override { return buttons_[0]; }
 
  private:
   FactionDetail& gdata_;

@@ -13,6 +13,7 @@ class FactionOfficerListsView : public ScreenView {
   FactionOfficerListsView(FactionOfficerLists& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {1220, 720}; }
+  QPushButton* escapeButton() const override { return back_; }
 
  private:
   FactionOfficerLists& lists_;

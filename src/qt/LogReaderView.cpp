@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "qt/PageKeys.h"
+
 namespace velkaro::qt {
 
 namespace {
@@ -54,6 +56,10 @@ LogReaderView::LogReaderView(LogReader& screen, QtUi& ui) : ScreenView(screen, u
 
   connect(bar_, &QScrollBar::valueChanged, this, [this](int v) { scrollTo(v); });
   setFocusPolicy(Qt::StrongFocus);
+  PageKeys::attach(
+      this, bar_,
+      [this](int index) { act([this, index] { reader_.Command1_Click(index); }); },
+      [this](int index) { return reader_.Command1[static_cast<std::size_t>(index)].enabled; });
 }
 
 int LogReaderView::px(int units) const {
@@ -87,26 +93,6 @@ void LogReaderView::refresh() {
     bar_->setEnabled(reader_.VScroll1.max < 0);
   }
   for (std::size_t i = 0; i < buttons_.size(); ++i) show(buttons_[i], reader_.Command1[i]);
-}
-
-void LogReaderView::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_PageDown: bar_->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_PageUp: bar_->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_Down: bar_->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_Up: bar_->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Left:
-      if (reader_.Command1[1].enabled) act([this] { reader_.Command1_Click(1); });
-      break;
-    case Qt::Key_Right:
-      if (reader_.Command1[2].enabled) act([this] { reader_.Command1_Click(2); });
-      break;
-    case Qt::Key_End:
-      if (reader_.Command1[3].enabled) act([this] { reader_.Command1_Click(3); });
-      break;
-    default: ScreenView::keyPressEvent(event); return;
-  }
-  event->accept();
 }
 
 bool LogReaderView::eventFilter(QObject* watched, QEvent* event) {

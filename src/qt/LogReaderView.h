@@ -17,9 +17,9 @@ class LogReaderView : public ScreenView {
   LogReaderView(LogReader& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override;
+  QPushButton* escapeButton() const override { return buttons_[0]; }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -10,13 +10,30 @@
 #include <QVBoxLayout>
 
 #include "qt/QtUi.h"
+#include "qt/RowChooser.h"
 
 namespace velkaro::qt {
 
 MainScreenView::MainScreenView(MainScreen& screen, QtUi& ui) : ScreenView(screen, ui), main_(screen) {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(10, 4, 10, 10);
+  outer->setMenuBar(makeMenus());
+  year_ = new QLabel(this);
+  QFont yearFont = year_->font();
+  yearFont.setPointSizeF(yearFont.pointSizeF() * 1.25);
+  yearFont.setBold(true);
+  year_->setFont(yearFont);
+  outer->addWidget(year_);
 
+  auto* body = new QHBoxLayout();
+  outer->addLayout(body, 1);
+  auto* grid = new QGridLayout();
+  body->addLayout(grid, 1);
+  for (int k = 0; k < kPanels; ++k) grid->addWidget(makePanel(k), k / 2, k % 2);
+  body->addLayout(makePlayerColumn());
+}
+
+QMenuBar* MainScreenView::makeMenus() {
   auto* bar = new QMenuBar(this);
   QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   QMenu* info = bar->addMenu(QStringLiteral("情報(&I)"));
@@ -34,71 +51,56 @@ MainScreenView::MainScreenView(MainScreen& screen, QtUi& ui) : ScreenView(screen
   item(info, "軍閥一覧(&A)", &MainScreen::cmdItiran_Click);
   item(tools, "ログを見る(&G)", &MainScreen::mnLog_Click);
   item(tools, "バージョン情報(&V)", &MainScreen::cmdVer_Click);
-  outer->setMenuBar(bar);
+  // Menus are as wide as their longest item: a narrow style sheet must not elide them.
+  for (QMenu* menu : {file, info, tools}) menu->setMinimumWidth(menu->sizeHint().width() + 40);
+  info_ = info;
+  return bar;
+}
 
-  year_ = new QLabel(this);
-  QFont yearFont = year_->font();
-  yearFont.setPointSizeF(yearFont.pointSizeF() * 1.25);
-  yearFont.setBold(true);
-  year_->setFont(yearFont);
-  outer->addWidget(year_);
+QGroupBox* MainScreenView::makePanel(int k) {
+  const auto i = static_cast<std::size_t>(k);
+  panels_[i] = new QGroupBox(this);
+  auto* panel = new QGridLayout(panels_[i]);
+  shozoku_[i] = new QLabel(panels_[i]);
+  factions_[i] = new QListWidget(panels_[i]);
+  menus_[i] = new QListWidget(panels_[i]);
+  allianceHeads_[i] = new QLabel(panels_[i]);
+  allianceValues_[i] = new QLabel(panels_[i]);
+  allianceValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  panel->addWidget(shozoku_[i], 0, 0);
+  panel->addWidget(new QLabel(QStringLiteral("戦略"), panels_[i]), 0, 1);
+  panel->addWidget(factions_[i], 1, 0);
+  panel->addWidget(menus_[i], 1, 1);
+  auto* totals = new QHBoxLayout();
+  totals->addWidget(allianceHeads_[i]);
+  totals->addWidget(allianceValues_[i]);
+  totals->addStretch(1);
+  panel->addLayout(totals, 2, 0, 1, 2);
+  panel->setColumnStretch(0, 1);
+  panel->setColumnStretch(1, 1);
 
-  auto* body = new QHBoxLayout();
-  outer->addLayout(body, 1);
-  auto* grid = new QGridLayout();
-  body->addLayout(grid, 1);
-
-  for (int k = 0; k < kPanels; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    panels_[i] = new QGroupBox(this);
-    auto* panel = new QGridLayout(panels_[i]);
-    shozoku_[i] = new QLabel(panels_[i]);
-    factions_[i] = new QListWidget(panels_[i]);
-    menus_[i] = new QListWidget(panels_[i]);
-    allianceHeads_[i] = new QLabel(panels_[i]);
-    allianceValues_[i] = new QLabel(panels_[i]);
-    allianceValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* strategyHead = new QLabel(QStringLiteral("戦略"), panels_[i]);
-    panel->addWidget(shozoku_[i], 0, 0);
-    panel->addWidget(strategyHead, 0, 1);
-    panel->addWidget(factions_[i], 1, 0);
-    panel->addWidget(menus_[i], 1, 1);
-    auto* totals = new QHBoxLayout();
-    totals->addWidget(allianceHeads_[i]);
-    totals->addWidget(allianceValues_[i]);
-    totals->addStretch(1);
-    panel->addLayout(totals, 2, 0, 1, 2);
-    panel->setColumnStretch(0, 1);
-    panel->setColumnStretch(1, 1);
-    grid->addWidget(panels_[i], k / 2, k % 2);
-
-    connect(menus_[i], &QListWidget::itemClicked, this, [this, k, i](QListWidgetItem* it) {
-      const int row = menus_[i]->row(it);
-      act([this, k, row] {
-        main_.Com_Lst[static_cast<std::size_t>(k)].listIndex = row;
-        main_.Com_Lst_Click(k);
-      });
+  RowChooser::attach(menus_[i], [this, k](int row) { strategyChosen(k, row); });
+  RowChooser::attach(factions_[i], [this, k](int row) {
+    act([this, k, row] {
+      main_.Gun_lst[static_cast<std::size_t>(k)].listIndex = row;
+      main_.Gun_lst_Click(k);
     });
-    connect(menus_[i], &QListWidget::itemActivated, this, [this, k, i](QListWidgetItem* it) {
-      const int row = menus_[i]->row(it);
-      act([this, k, row] {
-        main_.Com_Lst[static_cast<std::size_t>(k)].listIndex = row;
-        main_.Com_Lst_Click(k);
-      });
-    });
-    auto factionClicked = [this, k, i](QListWidgetItem* it) {
-      const int row = factions_[i]->row(it);
-      act([this, k, row] {
-        main_.Gun_lst[static_cast<std::size_t>(k)].listIndex = row;
-        main_.Gun_lst_Click(k);
-      });
-    };
-    connect(factions_[i], &QListWidget::itemClicked, this, factionClicked);
-    connect(factions_[i], &QListWidget::itemActivated, this, factionClicked);
-  }
+  });
+  return panels_[i];
+}
 
+void MainScreenView::strategyChosen(int panel, int row) {
+  act([this, panel, row] {
+    ListBox& menu = main_.Com_Lst[static_cast<std::size_t>(panel)];
+    menu.listIndex = row;
+    main_.Com_Lst_Click(panel);
+    // Hot seat: the next player must not see which line this one picked.
+    menu.listIndex = -1;
+  });
+}
+
+QVBoxLayout* MainScreenView::makePlayerColumn() {
   auto* side = new QVBoxLayout();
-  body->addLayout(side);
   player_ = new QLabel(this);
   QFont playerFont = player_->font();
   playerFont.setBold(true);
@@ -110,17 +112,18 @@ MainScreenView::MainScreenView(MainScreen& screen, QtUi& ui) : ScreenView(screen
   side->addWidget(players_, 1);
   auto_ = new QPushButton(this);
   auto_->setMinimumHeight(44);
+  // Never pressed by an Enter meant for a list: Auto hands the turn away.
+  auto_->setAutoDefault(false);
+  auto_->setDefault(false);
   side->addWidget(auto_);
-  auto playerClicked = [this](QListWidgetItem* it) {
-    const int row = players_->row(it);
+  RowChooser::attach(players_, [this](int row) {
     act([this, row] {
       main_.dsp_PC.listIndex = row;
       main_.dsp_PC_Click();
     });
-  };
-  connect(players_, &QListWidget::itemClicked, this, playerClicked);
-  connect(players_, &QListWidget::itemActivated, this, playerClicked);
+  });
   connect(auto_, &QPushButton::clicked, this, [this] { act([this] { main_.Command1_Click(3); }); });
+  return side;
 }
 
 void MainScreenView::refresh() {

@@ -7,6 +7,9 @@
 #include "qt/ScreenView.h"
 
 class QGroupBox;
+class QMenu;
+class QMenuBar;
+class QVBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -18,10 +21,17 @@ class MainScreenView : public ScreenView {
  public:
   MainScreenView(MainScreen& screen, QtUi& ui);
   void refresh() override;
-  QSize preferredSize() const override { return {1220, 760}; }
+  QSize preferredSize() const override { return {1220, 700}; }
+  bool escapeCloses() const override { return false; }
 
  private:
+  QMenuBar* makeMenus();
+  QGroupBox* makePanel(int k);
+  QVBoxLayout* makePlayerColumn();
+  void strategyChosen(int panel, int row);
+
   MainScreen& main_;
+  QMenu* info_ = nullptr;
   std::array<QGroupBox*, kPanels> panels_{};
   std::array<QLabel*, kPanels> shozoku_{};
   std::array<QListWidget*, kPanels> factions_{};

@@ -17,6 +17,7 @@ class OfficerEditorView : public ScreenView {
   OfficerEditorView(OfficerEditor& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {520, 400}; }
+  QPushButton* escapeButton() const override { return cancel_; }
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -13,6 +13,7 @@ class OfficerRosterView : public ScreenView {
   OfficerRosterView(OfficerRoster& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {760, 600}; }
+  QPushButton* escapeButton() const override { return back_; }
 
  private:
   OfficerRoster& table_;

@@ -13,6 +13,7 @@ class OfficerStatusView : public ScreenView {
   OfficerStatusView(OfficerStatus& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {620, 520}; }
+  QPushButton* escapeButton() const override { return back_; }
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;

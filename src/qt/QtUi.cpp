@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -19,9 +20,12 @@ void QtUi::registerView(const std::string& screenName, ViewFactory factory) {
 MsgResult QtUi::msgBox(const std::string& prompt, MsgStyle style, const std::string& title) {
   // The windows behind the question show the state it is about (the new year, whose turn).
   refreshAll();
+  showPendingWindows();
   QString text = QString::fromStdString(prompt);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(QApplication::activeWindow());
+  QWidget* parent = QApplication::activeWindow();
+  if (parent == nullptr && !windows_.empty()) parent = windows_.back();
+  QMessageBox box(parent);
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(text);
   switch (style) {
@@ -32,12 +36,19 @@ MsgResult QtUi::msgBox(const std::string& prompt, MsgStyle style, const std::str
     case MsgStyle::OkCancel:
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Cancel);
       break;
     case MsgStyle::YesNo:
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::No);
       break;
   }
+  // Every question here gives something up on yes (the turn, the unsaved game, a slot, the
+  // edits): a stray Enter must answer no. Esc answers no as well.
+  box.setEscapeButton(style == MsgStyle::OkOnly ? static_cast<QAbstractButton*>(box.button(QMessageBox::Ok))
+                                                : static_cast<QAbstractButton*>(box.defaultButton()));
+  if (messageWatcher_) messageWatcher_(box);
   switch (box.exec()) {
     case QMessageBox::Ok: return MsgResult::Ok;
     case QMessageBox::Yes: return MsgResult::Yes;
@@ -60,6 +71,19 @@ ScreenWindow* QtUi::find(const Screen& screen) const {
     if (&window->screen() == &screen) return window;
   }
   return nullptr;
+}
+
+void QtUi::showPendingWindows() {
+  // A screen that speaks while it loads (「曹操の番です。」) is shown first, so the message
+  // is not asked over the window it replaces.
+  const auto windows = windows_;
+  for (ScreenWindow* window : windows) {
+    if (window->owns() && !window->screen().closed && !window->isVisible()) {
+      window->show();
+      window->raise();
+      window->activateWindow();
+    }
+  }
 }
 
 void QtUi::windowGone(ScreenWindow* window) {

@@ -9,6 +9,7 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace velkaro::qt {
@@ -38,6 +39,10 @@ class QtUi : public Ui {
   bool dispatch(const std::function<void()>& event);
 
   void windowGone(ScreenWindow* window);
+
+  // Called with every message box just before it is shown: the end-to-end tests read its
+  // text and answer it (from a timer, once its event loop runs) as a player would.
+  void setMessageWatcher(std::function<void(QMessageBox& box)> watcher) { messageWatcher_ = std::move(watcher); }
   // Windows whose screen is still open.
   std::size_t openWindows() const;
 
@@ -46,7 +51,10 @@ class QtUi : public Ui {
   ScreenWindow* find(const Screen& screen) const;
 
   std::map<std::string, ViewFactory> factories_;
+  void showPendingWindows();
+
   std::vector<ScreenWindow*> windows_;
+  std::function<void(QMessageBox& box)> messageWatcher_;
 };
 
 }  // namespace velkaro::qt

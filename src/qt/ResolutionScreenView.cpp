@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "qt/PageKeys.h"
 #include "qt/QtUi.h"
 
 namespace velkaro::qt {
@@ -57,18 +58,15 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   }
   layout->addLayout(buttons);
 
-  // Keyboard: Enter reads on, and closes on the last page; PageUp / PageDown page; End jumps.
-  const auto shortcut = [this](const QKeySequence& keys, const std::function<void()>& action) {
-    auto* s = new QShortcut(keys, this);
-    s->setContext(Qt::WindowShortcut);
-    connect(s, &QShortcut::activated, this, action);
-  };
+  // Keyboard: Enter reads on, and closes on the last page; the paging keys as in the log reader.
   const auto enter = [this] { press(msg_.Command1[2].enabled ? 2 : 0); };
-  shortcut(QKeySequence(Qt::Key_Return), enter);
-  shortcut(QKeySequence(Qt::Key_Enter), enter);
-  shortcut(QKeySequence(Qt::Key_PageUp), [this] { press(1); });
-  shortcut(QKeySequence(Qt::Key_PageDown), [this] { press(2); });
-  shortcut(QKeySequence(Qt::Key_End), [this] { press(3); });
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* s = new QShortcut(QKeySequence(key), this);
+    s->setContext(Qt::WindowShortcut);
+    connect(s, &QShortcut::activated, this, enter);
+  }
+  PageKeys::attach(this, picture1_->verticalScrollBar(), [this](int index) { press(index); },
+                   [this](int index) { return msg_.Command1[static_cast<std::size_t>(index)].enabled; });
 
   connect(picture1_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int pixels) {
     // The core's bar runs from 0 down to a negative far end.

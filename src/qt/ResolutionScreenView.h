@@ -16,6 +16,7 @@ class ResolutionScreenView : public ScreenView {
   ResolutionScreenView(ResolutionScreen& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {760, 600}; }
+  QPushButton* escapeButton() const override { return command1_[0]; }
 
   // One pixel is 15 of the screen's layout units.
   static constexpr int kUnitsPerPixel = 15;

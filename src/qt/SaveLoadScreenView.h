@@ -14,6 +14,7 @@ class SaveLoadScreenView : public ScreenView {
   SaveLoadScreenView(SaveLoadScreen& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {460, 520}; }
+  QPushButton* escapeButton() const override { return back_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

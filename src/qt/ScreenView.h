@@ -22,6 +22,11 @@ class ScreenView : public QWidget {
   virtual void refresh() = 0;
   // The window size the view wants.
   virtual QSize preferredSize() const { return {800, 600}; }
+  // The 戻る / 閉 button that Esc presses (when it is enabled), or nullptr.
+  virtual QPushButton* escapeButton() const { return nullptr; }
+  // Whether Esc may close the window when it has no such button (the title and the main
+  // window answer no: Esc there would end the program).
+  virtual bool escapeCloses() const { return true; }
 
   Screen& screen() { return screen_; }
 

@@ -1,6 +1,7 @@
 #include "qt/ScreenWindow.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -68,6 +69,13 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ScreenWindow::reject() {
+  if (view_ != nullptr) {
+    if (QPushButton* back = view_->escapeButton()) {
+      if (back->isVisible() && back->isEnabled()) back->click();
+      return;
+    }
+    if (!view_->escapeCloses()) return;
+  }
   if (!mayClose()) return;
   for (QTimer* timer : timers_) timer->stop();
   QDialog::reject();

@@ -42,6 +42,7 @@ StrategyExplanationView::StrategyExplanationView(StrategyExplanation& screen, Qt
     connect(buttons_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
             [this, i] { act([this, i] { strate_.Command1_Click(i); }); });
   }
+  for (QPushButton* b : buttons_) b->setAutoDefault(false);
   buttons_[1]->setDefault(true);
 }
 
@@ -52,6 +53,11 @@ void StrategyExplanationView::refresh() {
   // Enter confirms where confirming is possible, otherwise it goes back.
   buttons_[1]->setDefault(strate_.Command1[1].enabled);
   buttons_[0]->setDefault(!strate_.Command1[1].enabled);
+  // The keyboard starts where Enter goes: on 決定, not on the officer's data.
+  if (!focusPlaced_) {
+    focusPlaced_ = true;
+    (strate_.Command1[1].enabled ? buttons_[1] : buttons_[0])->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 }  // namespace velkaro::qt

@@ -16,12 +16,14 @@ class StrategyExplanationView : public ScreenView {
   StrategyExplanationView(StrategyExplanation& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {620, 440}; }
+  QPushButton* escapeButton() const override { return buttons_[0]; }
 
  private:
   StrategyExplanation& strate_;
   QLabel* heading_;
   QLabel* text_;
   std::array<QPushButton*, 3> buttons_{};
+  bool focusPlaced_ = false;
 };
 
 }  // namespace velkaro::qt

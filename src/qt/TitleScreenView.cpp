@@ -1,6 +1,7 @@
 #include "qt/TitleScreenView.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "qt/QtUi.h"
+#include "qt/RowChooser.h"
 
 namespace velkaro::qt {
 
@@ -19,7 +21,17 @@ TitleScreenView::TitleScreenView(TitleScreen& screen, QtUi& ui) : ScreenView(scr
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(16, 16, 16, 12);
   grid->setHorizontalSpacing(16);
+  makeLists(grid);
+  makeButtons(grid);
+  grid->setColumnStretch(0, 3);
+  grid->setColumnStretch(1, 2);
+  grid->setRowStretch(1, 1);
+  grid->setRowStretch(2, 1);
+  makeSplash();
+  connectLists();
+}
 
+void TitleScreenView::makeLists(QGridLayout* grid) {
   for (int i = 0; i < 2; ++i) {
     headings_[i] = new QLabel(this);
     lists_[i] = new QListWidget(this);
@@ -49,7 +61,9 @@ TitleScreenView::TitleScreenView(TitleScreen& screen, QtUi& ui) : ScreenView(scr
   hint_ = new QLabel(this);
   hint_->setMinimumHeight(28);
   grid->addWidget(hint_, 3, 0, 1, 2);
+}
 
+void TitleScreenView::makeButtons(QGridLayout* grid) {
   auto* buttons = new QHBoxLayout();
   newGame_ = new QPushButton(this);
   command1_[1] = new QPushButton(this);
@@ -57,15 +71,20 @@ TitleScreenView::TitleScreenView(TitleScreen& screen, QtUi& ui) : ScreenView(scr
   command1_[0] = new QPushButton(this);
   for (QPushButton* b : {newGame_, command1_[1], restore_, command1_[0]}) {
     b->setMinimumSize(120, 36);
+    // Enter on a list must never start or end a game: no button here is a default one.
+    b->setAutoDefault(false);
+    b->setDefault(false);
     buttons->addWidget(b);
   }
   buttons->insertStretch(3);
   grid->addLayout(buttons, 4, 0, 1, 2);
-  grid->setColumnStretch(0, 3);
-  grid->setColumnStretch(1, 2);
-  grid->setRowStretch(1, 1);
-  grid->setRowStretch(2, 1);
+  connect(newGame_, &QPushButton::clicked, this, [this] { act([this] { form_.Command2_Click(); }); });
+  connect(command1_[0], &QPushButton::clicked, this, [this] { act([this] { form_.Command1_Click(0); }); });
+  connect(command1_[1], &QPushButton::clicked, this, [this] { act([this] { form_.Command1_Click(1); }); });
+  connect(restore_, &QPushButton::clicked, this, [this] { act([this] { form_.cmdInit_Click(); }); });
+}
 
+void TitleScreenView::makeSplash() {
   picture_ = new QLabel(this);
   picture_->setAlignment(Qt::AlignCenter);
   picture_->setStyleSheet(
@@ -76,29 +95,30 @@ TitleScreenView::TitleScreenView(TitleScreen& screen, QtUi& ui) : ScreenView(scr
   picture_->installEventFilter(this);
   label1_->installEventFilter(this);
   picture_->raise();
+}
 
-  connect(lists_[0], &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row < 0) return;
-    act([this, row] {
-      form_.List1[0].listIndex = row;
-      form_.List1_Click(0);
-    });
+void TitleScreenView::chooseScenario(int row) {
+  act([this, row] {
+    form_.List1[0].listIndex = row;
+    form_.List1_Click(0);
   });
+}
+
+void TitleScreenView::connectLists() {
+  // Arrow keys choose as they move; a mouse press is left to its click, so that clicking the
+  // chosen scenario again shows its description again, and a click chooses only once.
+  connect(lists_[0], &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton) chooseScenario(row);
+  });
+  RowChooser::attach(lists_[0], [this](int row) { chooseScenario(row); });
   connect(lists_[1], &QListWidget::itemSelectionChanged, this, [this] { takeSelection(lists_[1], form_.List1[1]); });
-  auto factionClicked = [this](QListWidgetItem* item) {
-    const int row = lists_[1]->row(item);
+  RowChooser::attach(lists_[1], [this](int row) {
     act([this, row] {
       takeSelection(lists_[1], form_.List1[1]);
       form_.List1[1].listIndex = row;
       form_.List1_Click(1);
     });
-  };
-  connect(lists_[1], &QListWidget::itemClicked, this, factionClicked);
-  connect(lists_[1], &QListWidget::itemActivated, this, factionClicked);
-  connect(newGame_, &QPushButton::clicked, this, [this] { act([this] { form_.Command2_Click(); }); });
-  connect(command1_[0], &QPushButton::clicked, this, [this] { act([this] { form_.Command1_Click(0); }); });
-  connect(command1_[1], &QPushButton::clicked, this, [this] { act([this] { form_.Command1_Click(1); }); });
-  connect(restore_, &QPushButton::clicked, this, [this] { act([this] { form_.cmdInit_Click(); }); });
+  });
 }
 
 void TitleScreenView::refresh() {

@@ -3,6 +3,7 @@
 #include "setup/TitleScreen.h"
 #include "qt/ScreenView.h"
 
+class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -15,6 +16,7 @@ class TitleScreenView : public ScreenView {
   TitleScreenView(TitleScreen& screen, QtUi& ui);
   void refresh() override;
   QSize preferredSize() const override { return {1000, 680}; }
+  bool escapeCloses() const override { return false; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -22,6 +24,12 @@ class TitleScreenView : public ScreenView {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void makeLists(QGridLayout* grid);
+  void makeButtons(QGridLayout* grid);
+  void makeSplash();
+  void connectLists();
+  void chooseScenario(int row);
+
   TitleScreen& form_;
   QLabel* picture_;
   QLabel* label1_;

@@ -261,7 +261,8 @@ void MainScreen::Strate_rtn() {
   if (outcome.playerDestroyed) ui_.msgBox("プレイヤーの軍団が滅亡しました。", MsgStyle::OkOnly);
   if (outcome.allPlayersDestroyed && !allLostAsked_) {
     allLostAsked_ = true;
-    const std::string question = "プレイヤーの軍団が全て滅亡しました。" + lineBreak_ + "このまま続けますか？";
+    const std::string question = "プレイヤーの軍団が全て滅亡しました。" + lineBreak_ + "このまま続けますか？" + lineBreak_ +
+                                 "（いいえでゲームを終了します）";
     if (ui_.msgBox(question, MsgStyle::YesNo) != MsgResult::Yes) ui_.endProgram();
   }
   ctx_.runMode = 0;
@@ -354,8 +355,9 @@ void MainScreen::dsp_PC_Click() {
 
 // ---------------------------------------------------------------- menus
 
-bool MainScreen::unsavedOk() {
-  return ctx_.saved || ui_.msgBox("セーブをしてませんがよろしいですか？", MsgStyle::YesNo) == MsgResult::Yes;
+bool MainScreen::unsavedOk(const std::string& consequence) {
+  return ctx_.saved ||
+         ui_.msgBox("セーブをしてませんがよろしいですか？" + consequence, MsgStyle::YesNo) == MsgResult::Yes;
 }
 
 void MainScreen::cmdSave_Click() {
@@ -397,7 +399,8 @@ void MainScreen::newGame_Click() {
 }
 
 void MainScreen::exitGame_Click() {
-  if (unsavedOk()) ui_.endProgram();
+  // The player must see that yes ends the program, not just that the game is unsaved.
+  if (unsavedOk(lineBreak_ + "（はいでゲームを終了します）")) ui_.endProgram();
 }
 
 bool MainScreen::Form_QueryUnload() {

@@ -77,7 +77,7 @@ class MainScreen : public Screen {
   void startLoadedGame();
   void setScenarioValues();
   void endTurn();
-  bool unsavedOk();
+  bool unsavedOk(const std::string& consequence = {});
   std::string chosenLineText(int faction, int panel) const;
   // The player confirms the explained line: it becomes the faction's choice and the turn passes.
   void confirmLine(const std::string& heading, int line);

@@ -231,7 +231,8 @@ TEST_F(MainFixture, ThePlayersAreAskedOnceWhetherToGoOnWhenAllHaveFallen) {
   };
   EXPECT_THROW(m.Command1_Click(3), ProgramEnded);
   EXPECT_EQ(count("プレイヤーの軍団が滅亡しました。"), 1u);
-  EXPECT_EQ(ui.messages.back(), "プレイヤーの軍団が全て滅亡しました。\r\nこのまま続けますか？");
+  EXPECT_EQ(ui.messages.back(), "プレイヤーの軍団が全て滅亡しました。\r\nこのまま続けますか？\r\n（いいえでゲームを終了します）")
+      << "a question that can end the program says so";
   EXPECT_EQ(ctx.playerFaction[12], 0) << "the fallen player's slot is cleared";
 
   // Going on: the computer plays on, one year for each "時間を進めますか？".
@@ -246,14 +247,18 @@ TEST_F(MainFixture, ThePlayersAreAskedOnceWhetherToGoOnWhenAllHaveFallen) {
   again.Command1_Click(3);
   EXPECT_EQ(ui.messages.back(), "時間を進めますか？");
   EXPECT_EQ(again.year(), 191);
-  EXPECT_EQ(count("プレイヤーの軍団が全て滅亡しました。\r\nこのまま続けますか？"), 2u) << "asked once per main screen";
+  EXPECT_EQ(count("プレイヤーの軍団が全て滅亡しました。\r\nこのまま続けますか？\r\n（いいえでゲームを終了します）"), 2u) << "asked once per main screen";
 }
 
 TEST_F(MainFixture, MenusAskBeforeUnsavedWorkIsLost) {
   MainScreen& m = start(1, {0});
   ui.queuedAnswers.push_back(MsgResult::No);
   m.exitGame_Click();
-  EXPECT_EQ(ui.messages.back(), "セーブをしてませんがよろしいですか？");
+  EXPECT_EQ(ui.messages.back(), "セーブをしてませんがよろしいですか？\r\n（はいでゲームを終了します）")
+      << "the question that ends the program says so";
+  ui.queuedAnswers.push_back(MsgResult::No);
+  m.newGame_Click();
+  EXPECT_EQ(ui.messages.back(), "セーブをしてませんがよろしいですか？") << "starting over does not end the program";
   ctx.saved = true;
   EXPECT_THROW(m.exitGame_Click(), ProgramEnded) << "right after a save there is no question";
   m.cmdVer_Click();
