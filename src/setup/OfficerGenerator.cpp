@@ -174,7 +174,7 @@ void OfficerGenerator::writeBusv() const {
     w.text(jpg[i]).endLine();
     w.number(commentID[i]).endLine();
   }
-  TextFile::write(ctx_.dir, paths::kBusv, w.str(), Durability::inPlace);
+  TextFile::write(ctx_.dir, paths::kBusv, w.str(), Durability::killSafe);
 }
 
 }  // namespace velkaro
