@@ -14,6 +14,8 @@ endif()
 # Read-only once installed: every player's game directory receives its own copy on the first start.
 install(DIRECTORY ${VELKARO_SHIPPED_INI}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/velkaro/ini)
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Desktop programs live in bin here (see the override's reason); -DCMAKE_INSTALL_BINDIR=games gives /usr/games.
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME velkaro)
 
 # Manual pages and the changelog go in compressed, as Debian keeps them (gzip -n: the same bytes every build).
 set(VELKARO_COMPRESSED)
@@ -49,14 +51,15 @@ set(CPACK_PACKAGE_VENDOR "Velkaro")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${VELKARO_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn-based Three Kingdoms strategy game in Japanese")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "turn-based Three Kingdoms strategy game in Japanese
- Velkaro Ostrel (Velkaro・Ostrel) is a grand-strategy game among the warlords of China's
- Three Kingdoms era. One or more players share one machine (hot-seat) and the computer
- leads every other faction. Every year each faction chooses a strategy; wars, alliances
- and the fall of factions follow. All game text is Japanese.
- .
- The package also holds velkaro-sim, which plays whole games headless, and velkaro-check,
- which checks data folders for scenario editors.")
+# The summary above is the first line of the package description; CPack indents the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velkaro Ostrel (Velkaro・Ostrel) is a grand-strategy game among the
+warlords of China's Three Kingdoms era. One or more players share one
+machine (hot-seat) and the computer leads every other faction. Every year each
+faction chooses a strategy; wars, alliances and the fall of factions follow.
+All game text is Japanese.
+
+The package also holds velkaro-sim, which plays whole games headless, and
+velkaro-check, which checks data folders for scenario editors.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VELKARO_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
