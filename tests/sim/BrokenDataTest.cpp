@@ -131,7 +131,7 @@ const std::vector<BrokenCase>& cases() {
       {"ability of 0", "Bushou1.ini", Outcome::Either, [](TempGameDir& g) { replaceText(g, "ini/Bushou1.ini", "\r\n6,8,6,8\r\n", "\r\n0,8,6,8\r\n"); }},
       {"ability of 40", "Bushou1.ini", Outcome::Either, [](TempGameDir& g) { replaceText(g, "ini/Bushou1.ini", "\r\n6,8,6,8\r\n", "\r\n40,8,6,8\r\n"); }},
       {"ruler that does not exist", "Gunbatu1.ini", Outcome::Either,
-       [](TempGameDir& g) { replaceText(g, "ini/Gunbatu1.ini", "\r\n0,1,140,", "\r\n0,199,140,"); }},
+       [](TempGameDir& g) { replaceText(g, "ini/Gunbatu1.ini", "\r\n0,1,80,", "\r\n0,199,80,"); }},
       {"officer name of 100 KB", "Bushou1.ini", Outcome::NamesTheFile,
        [](TempGameDir& g) { replaceText(g, "ini/Bushou1.ini", "\"董卓\"", "\"" + std::string(100000, 'a') + "\""); }},
       {"Text.ini line of 10 MB", "Text.ini", Outcome::NamesTheFile,
