@@ -49,6 +49,7 @@ QMenuBar* MainScreenView::makeMenus() {
   file->addSeparator();
   item(file, "終了(&X)", &MainScreen::exitGame_Click);
   item(info, "軍閥一覧(&A)", &MainScreen::cmdItiran_Click);
+  item(info, "勢力推移(&H)", &MainScreen::cmdSuii_Click);
   item(tools, "ログを見る(&G)", &MainScreen::mnLog_Click);
   item(tools, "バージョン情報(&V)", &MainScreen::cmdVer_Click);
   // Menus are as wide as their longest item: a narrow style sheet must not elide them.
