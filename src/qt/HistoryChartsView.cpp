@@ -70,7 +70,10 @@ void HistoryChartsView::refresh() {
 void HistoryChartsView::drawSeries() {
   drawnFigure_ = charts_.figure();
   chart_->removeAllSeries();
-  for (QAbstractAxis* axis : chart_->axes()) chart_->removeAxis(axis);
+  for (QAbstractAxis* axis : chart_->axes()) {
+    chart_->removeAxis(axis);  // the chart lets go of a removed axis
+    delete axis;
+  }
   auto* years = new QValueAxis();
   auto* values = new QValueAxis();
   years->setLabelFormat("%d");
@@ -82,6 +85,7 @@ void HistoryChartsView::drawSeries() {
   years->setTickInterval(yearStep(last - first));
   years->setTitleText(QStringLiteral("年"));
   values->setTitleText(text(charts_.Lab_axis.caption));
+  values->setLabelFormat("%.0f");  // troops and fame are whole; a score's decimals do not show at this scale
   chart_->addAxis(years, Qt::AlignBottom);
   chart_->addAxis(values, Qt::AlignLeft);
   double top = 0;

@@ -141,6 +141,7 @@ class HistoryChartsWalk : public QObject {
     int thick = 0;
     bool fitted = false;
     bool closed = false;
+    QString scoreAxis;
     QTimer::singleShot(300, this, [&] {
       ScreenWindow* charts = window("HistoryCharts");
       if (charts == nullptr) return;
@@ -153,6 +154,8 @@ class HistoryChartsWalk : public QObject {
       shot("history", charts);
       QTabBar* tabs = charts->findChild<QTabBar*>();
       QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+      scoreAxis = view->chart()->axes(Qt::Vertical).value(0)->titleText();
+      QTest::qWait(100);  // the chart lays itself out anew on the next turn of the event loop
       shot("history-score", charts);
       QTest::keyClick(charts, Qt::Key_Escape);
       closed = window("HistoryCharts") == nullptr;
@@ -162,6 +165,7 @@ class HistoryChartsWalk : public QObject {
     QVERIFY(fitted);
     QCOMPARE(lines, static_cast<qsizetype>(factions.size()));
     QCOMPARE(thick, 1);
+    QCOMPARE(scoreAxis, QStringLiteral("得点"));
     QVERIFY(closed);
     QVERIFY(window("MainScreen") != nullptr);
   }
