@@ -84,13 +84,23 @@ std::string HistoryRecord::scoreText(double score) {
   return text == "-0" ? "0" : text;
 }
 
+namespace {
+
+// A double quote would end the quoted name early; the full-width one reads back as it is.
+std::string quotable(std::string name) {
+  for (std::size_t at = name.find('"'); at != std::string::npos; at = name.find('"', at)) name.replace(at, 1, "”");
+  return name;
+}
+
+}  // namespace
+
 std::string HistoryRecord::text(const std::vector<Row>& rows) {
   ItemWriter w;
   w.print(kHeading);
   std::string out = w.str();
   for (const Row& r : rows) {
     ItemWriter line;
-    line.number(r.year).number(r.faction).text(r.name).number(r.troops).number(r.fame);
+    line.number(r.year).number(r.faction).text(quotable(r.name)).number(r.troops).number(r.fame);
     out += line.str() + "," + scoreText(r.score) + "," + (r.player ? "1" : "0") + kCrLf;
   }
   return out;

@@ -67,9 +67,8 @@ void HistoryChartsView::refresh() {
   if (drawn && drawnFigure_ != charts_.figure()) drawSeries();
 }
 
-void HistoryChartsView::drawSeries() {
-  drawnFigure_ = charts_.figure();
-  chart_->removeAllSeries();
+// The year axis below, the figure's axis on the left; the old ones go.
+std::pair<QValueAxis*, QValueAxis*> HistoryChartsView::freshAxes() {
   for (QAbstractAxis* axis : chart_->axes()) {
     chart_->removeAxis(axis);  // the chart lets go of a removed axis
     delete axis;
@@ -88,6 +87,13 @@ void HistoryChartsView::drawSeries() {
   values->setLabelFormat("%.0f");  // troops and fame are whole; a score's decimals do not show at this scale
   chart_->addAxis(years, Qt::AlignBottom);
   chart_->addAxis(values, Qt::AlignLeft);
+  return {years, values};
+}
+
+void HistoryChartsView::drawSeries() {
+  drawnFigure_ = charts_.figure();
+  chart_->removeAllSeries();
+  const auto [years, values] = freshAxes();
   double top = 0;
   double bottom = 0;
   int index = 0;

@@ -2,6 +2,7 @@
 // The history charts' window: one tab per figure (兵力, 名声, 得点) over a line chart with one
 // line per faction, the players' lines drawn thicker; or the reason there is nothing to draw.
 #include <array>
+#include <utility>
 
 #include "screens/HistoryCharts.h"
 #include "qt/ScreenView.h"
@@ -9,6 +10,7 @@
 class QChart;
 class QChartView;
 class QTabBar;
+class QValueAxis;
 
 namespace velkaro::qt {
 
@@ -25,6 +27,7 @@ class HistoryChartsView : public ScreenView {
  private:
   // Rebuilds the chart's lines and axes from the shown figure's series.
   void drawSeries();
+  std::pair<QValueAxis*, QValueAxis*> freshAxes();
 
   HistoryCharts& charts_;
   QTabBar* tabs_;

@@ -51,23 +51,19 @@ void HistoryCharts::ld_Suii_rtn() {
   Lab_msg.caption.clear();
   firstYear_ = rows.front().year;
   lastYear_ = rows.back().year;
-  std::map<int, Series> byFaction;  // faction order
+  std::map<int, std::array<Series, kFigures>> byFaction;  // in faction order
   for (const HistoryRecord::Row& row : rows) {
-    Series& s = byFaction[row.faction];
-    s.faction = row.faction;
-    s.name = row.name;
-    s.player = s.player || row.player;
-  }
-  for (int f = 0; f < kFigures; ++f) {
-    auto& out = series_[static_cast<std::size_t>(f)];
-    for (const auto& [id, s] : byFaction) out.push_back({s.faction, s.name, s.player, {}});
-  }
-  std::map<int, std::size_t> index;
-  for (std::size_t i = 0; i < series_[0].size(); ++i) index[series_[0][i].faction] = i;
-  for (const HistoryRecord::Row& row : rows) {
+    auto& lines = byFaction[row.faction];
     for (int f = 0; f < kFigures; ++f) {
-      series_[static_cast<std::size_t>(f)][index[row.faction]].points.push_back({row.year, valueOf(row, f)});
+      Series& line = lines[static_cast<std::size_t>(f)];
+      line.faction = row.faction;
+      line.name = row.name;
+      line.player = line.player || row.player;
+      line.points.push_back({row.year, valueOf(row, f)});
     }
+  }
+  for (auto& entry : byFaction) {
+    for (std::size_t f = 0; f < series_.size(); ++f) series_[f].push_back(std::move(entry.second[f]));
   }
 }
 

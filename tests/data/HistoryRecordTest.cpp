@@ -37,6 +37,11 @@ TEST(HistoryRecord, IsWrittenAsCp932WithCrLfAndReadsBackRowForRow) {
   EXPECT_DOUBLE_EQ(rows[0].score, 231.333);
   EXPECT_EQ(rows[1], (Row{189, 2, "劉備", 20, 95, 211.667, false}));
   EXPECT_EQ(rows[2].fame, -4);
+  // A double quote in a name would cut the name short; it is kept as the full-width one.
+  Row quoted = kLiu;
+  quoted.name = "劉\"備,";
+  HistoryRecord::putYear(game.dir(), 190, yearOf(190, {quoted}), false);
+  EXPECT_EQ(HistoryRecord::read(game.dir()).back().name, "劉”備,");
 }
 
 TEST(HistoryRecord, EachYearIsAppendedAndAYearPlayedAgainReplacesItsRowsAndTheLaterOnes) {
