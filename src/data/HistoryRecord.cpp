@@ -118,7 +118,7 @@ void HistoryRecord::putYear(const GameDir& dir, int year, const std::vector<Row>
   while (!record.empty() && record.back().year >= year) record.pop_back();
   record.insert(record.end(), rows.begin(), rows.end());
   try {
-    TextFile::write(dir, paths::kSuiisv, text(record), Durability::inPlace);
+    TextFile::write(dir, paths::kSuiisv, text(record), Durability::killSafe);
   } catch (const DataError&) {
     // Unwritable, or a name without a CP932 form: the charts miss this year, the game goes on.
   }
