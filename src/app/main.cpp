@@ -1,4 +1,5 @@
-// velkaro: the game. It plays in the current working directory, which must hold the ini folder.
+// velkaro: the game. It plays in the player's game directory, which it sets up on the first
+// start from the data installed next to the program.
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -7,13 +8,44 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <filesystem>
+#include <iostream>
 
+#include "data/DataError.h"
 #include "data/GameContext.h"
+#include "data/GameDirectory.h"
 #include "game/GameScreens.h"
 #include "ui/ScreenKind.h"
 #include "ui/Ui.h"
 #include "qt/QtUi.h"
 #include "qt/Views.h"
+
+namespace {
+
+void showError(const std::string& text) {
+  std::cerr << "velkaro: " << text << "\n";
+  QMessageBox::critical(nullptr, QString::fromUtf8(velkaro::kGameTitle), QString::fromStdString(text));
+}
+
+// The game directory, ready to play in; empty after the player was told why there is none.
+std::filesystem::path prepareGameDirectory() {
+  using velkaro::GameDirectory;
+  const std::filesystem::path programFolder = GameDirectory::runningExecutableFolder();
+  const auto installed = GameDirectory::findInstalledIni(programFolder);
+  if (!installed) {
+    showError(GameDirectory::dataMissingMessage(programFolder));
+    return {};
+  }
+  try {
+    const std::filesystem::path root = GameDirectory::choose(GameDirectory::processEnvironment());
+    GameDirectory::prepare(root, *installed);
+    return root;
+  } catch (const velkaro::DataError& e) {
+    showError(e.what());
+    return {};
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -34,15 +66,8 @@ int main(int argc, char** argv) {
     }
   }
 
-  const std::filesystem::path root = std::filesystem::current_path();
-  std::error_code ec;
-  if (!std::filesystem::is_directory(root / "ini", ec)) {
-    QMessageBox::critical(nullptr, QString::fromUtf8(velkaro::kGameTitle),
-                          QString::fromUtf8("ゲームフォルダ「%1」に ini フォルダがありません。\n"
-                                            "README の手順でゲームフォルダを用意してください。")
-                              .arg(QString::fromStdString(root.string())));
-    return 1;
-  }
+  const std::filesystem::path root = prepareGameDirectory();
+  if (root.empty()) return 1;
 
   velkaro::GameContext context{velkaro::GameDir(root)};
   velkaro::qt::QtUi ui;

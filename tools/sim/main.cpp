@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "data/GameDirectory.h"
 #include "tools/sim/Batch.h"
 #include "tools/sim/BatchStats.h"
 #include "tools/sim/Simulation.h"
@@ -140,6 +141,10 @@ int main(int argc, char** argv) {
   if (!parse(std::vector<std::string>(argv + 1, argv + argc), command)) {
     usage();
     return 2;
+  }
+  // An installed velkaro-sim fills new folders from the installed data, a built one from its build.
+  if (const auto installed = velkaro::GameDirectory::findInstalledIni(velkaro::GameDirectory::runningExecutableFolder())) {
+    command.batch.base.shippedIni = installed->string();
   }
   try {
     if (command.many || command.stats) return runMany(command);
