@@ -7,7 +7,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-20}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ItemReader StateFiles TemplateReader CommentReader SlotFile LogReader)
+[ ${#targets[@]} -gt 0 ] || targets=(ItemReader StateFiles TemplateReader CommentReader SlotFile LogReader HistoryRecord)
 cd "$repo"
 cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j"$(nproc)" --target velkaro_fuzz velkaro_data
@@ -19,7 +19,7 @@ seeds() {
     ItemReader|StateFiles) echo "$shipped"/Bushou*.ini "$shipped"/Gunbatu*.ini "$repo"/fuzz/seeds/StateFiles/* ;;
     TemplateReader) echo "$shipped"/Text.ini "$shipped"/Command.ini ;;
     CommentReader) echo "$shipped"/Comment.ini ;;
-    SlotFile|LogReader) echo "$repo"/fuzz/seeds/"$1"/* ;;
+    SlotFile|LogReader|HistoryRecord) echo "$repo"/fuzz/seeds/"$1"/* ;;
   esac
 }
 

@@ -16,6 +16,8 @@ inline constexpr const char* kSei = "\\ini\\sei.ini";
 inline constexpr const char* kMei = "\\ini\\mei.ini";
 inline constexpr const char* kLog = "\\ini\\velkaro.log";
 inline constexpr const char* kLogImg = "\\ini\\velkaro.img";
+// Each faction's figures year by year, for the history charts.
+inline constexpr const char* kSuiisv = "\\ini\\suiisv.ini";
 inline constexpr const char* kEndLog = "\\save\\velkaro_end.log";
 
 }  // namespace velkaro::paths

@@ -6,6 +6,7 @@
 #include "persistence/SaveLoadScreen.h"
 #include "screens/AllFactions.h"
 #include "screens/FactionOfficerLists.h"
+#include "screens/HistoryCharts.h"
 #include "screens/OfficerRoster.h"
 #include "screens/FactionDetail.h"
 #include "screens/OfficerStatus.h"
@@ -28,6 +29,7 @@ std::unique_ptr<Screen> GameScreens::make(ScreenKind kind, GameContext& context,
     case ScreenKind::LogReader: return std::make_unique<LogReader>(context, ui);
     case ScreenKind::FactionDetail: return std::make_unique<FactionDetail>(context, ui);
     case ScreenKind::AllFactions: return std::make_unique<AllFactions>(context, ui);
+    case ScreenKind::HistoryCharts: return std::make_unique<HistoryCharts>(context, ui);
     case ScreenKind::OfficerRoster: return std::make_unique<OfficerRoster>(context, ui);
     case ScreenKind::FactionOfficerLists: return std::make_unique<FactionOfficerLists>(context, ui);
     case ScreenKind::OfficerStatus: return std::make_unique<OfficerStatus>(context, ui);

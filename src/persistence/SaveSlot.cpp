@@ -173,7 +173,21 @@ SaveSlot::Contents SaveSlot::inspect(std::array<std::string, 4>* bytesOut) const
 }
 
 std::vector<std::string> SaveSlot::journaled() const {
-  return {busvFile(), gunsvFile(), cmtsvFile(), logFile(), slotFile(), stampFile()};
+  return {busvFile(), gunsvFile(), cmtsvFile(), logFile(), slotFile(), stampFile(), historyFile()};
+}
+
+std::optional<std::string> SaveSlot::savedHistory() const {
+  try {
+    if (!dir_.exists(historyFile())) return std::nullopt;
+    std::string bytes = TextFile::readBytes(dir_, historyFile());
+    if (dir_.exists(stampFile())) {
+      const std::vector<SlotStamp::File> files{{historyFile(), bytes}};
+      if (SlotStamp::mismatch(TextFile::read(dir_, stampFile()), stampFile(), files)) return std::nullopt;
+    }
+    return bytes;
+  } catch (const DataError&) {
+    return std::nullopt;
+  }
 }
 
 void SaveSlot::save(const GameContext& ctx) const {
@@ -185,6 +199,15 @@ void SaveSlot::save(const GameContext& ctx) const {
   const auto slotBytes = Codec::toCp932(slotFileText(ctx), &offending);
   if (!slotBytes) throw DataError::encoding(slotFile(), "「" + offending + "」はこのファイルに保存できない文字です");
   files.emplace_back(slotFile(), *slotBytes);
+  // The history record is optional: a game without one leaves none in the slot either (the
+  // journal sets the slot's old one aside and drops it).
+  std::optional<std::string> history;
+  try {
+    if (dir_.exists(paths::kSuiisv)) history = TextFile::readBytes(dir_, paths::kSuiisv);
+  } catch (const DataError&) {
+    history.reset();
+  }
+  if (history) files.emplace_back(historyFile(), *history);
   files.emplace_back(stampFile(), *Codec::toCp932(SlotStamp::text(files)));
 
   SlotJournal journal(dir_, journalFile(), journaled());
@@ -203,12 +226,17 @@ SaveSlot::Contents SaveSlot::restore() const {
   std::array<std::string, 4> bytes;
   const Contents contents = inspect(&bytes);
   const auto plan = copies(*this);
+  const std::optional<std::string> history = savedHistory();
   std::vector<std::string> games;
   for (const Copy& c : plan) games.emplace_back(c.game);
+  games.emplace_back(paths::kSuiisv);
   SlotJournal journal(dir_, kLoadJournal, games);
   journal.begin();
   try {
     for (std::size_t i = 0; i < plan.size(); ++i) journal.put(plan[i].game, bytes[i]);
+    // The journal has set the running record aside; a slot without one leaves none, and the
+    // record starts again with the loaded year.
+    if (history) journal.put(paths::kSuiisv, *history);
     journal.commit();
   } catch (const DataError&) {
     journal.rollback();

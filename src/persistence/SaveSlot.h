@@ -37,6 +37,9 @@ class SaveSlot {
   std::string cmtsvFile() const { return "\\save\\Cmtsv" + number_ + ".ini"; }
   std::string logFile() const { return "\\save\\velkarolog" + number_ + ".log"; }
   std::string slotFile() const { return "\\save\\save" + number_ + ".ini"; }
+  // The history record (HistoryRecord), saved beside the five when the game keeps one; a slot
+  // without it loads, and the record starts again with the loaded year.
+  std::string historyFile() const { return "\\save\\suiisv" + number_ + ".ini"; }
   // The stamp that ties the five files together (SlotStamp); absent in slots of older saves.
   std::string stampFile() const { return "\\save\\stamp" + number_ + ".ini"; }
   // The journal record of a save of this slot that is under way (SlotJournal).
@@ -72,6 +75,9 @@ class SaveSlot {
  private:
   // Every file a save of this slot writes.
   std::vector<std::string> journaled() const;
+  // The slot's history record as a load brings it back: nullopt when there is none or it is not
+  // the one its stamp names (it then never refuses the load).
+  std::optional<std::string> savedHistory() const;
 
   const GameDir& dir_;
   std::string number_;

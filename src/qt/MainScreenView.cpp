@@ -38,9 +38,12 @@ QMenuBar* MainScreenView::makeMenus() {
   QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   QMenu* info = bar->addMenu(QStringLiteral("情報(&I)"));
   QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+  // The event holds the screen itself, not the view: with g++ 12, UBSan took the view's member
+  // reached from the inner lambda for an object of the wrong type at the inner closure's address.
   auto item = [this](QMenu* menu, const char* text, void (MainScreen::*handler)()) {
     QAction* action = menu->addAction(QString::fromUtf8(text));
-    connect(action, &QAction::triggered, this, [this, handler] { act([this, handler] { (main_.*handler)(); }); });
+    MainScreen* screen = &main_;
+    connect(action, &QAction::triggered, this, [this, screen, handler] { act([screen, handler] { (screen->*handler)(); }); });
     return action;
   };
   item(file, "セーブ(&S)", &MainScreen::cmdSave_Click)->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
@@ -49,6 +52,7 @@ QMenuBar* MainScreenView::makeMenus() {
   file->addSeparator();
   item(file, "終了(&X)", &MainScreen::exitGame_Click);
   item(info, "軍閥一覧(&A)", &MainScreen::cmdItiran_Click);
+  item(info, "勢力推移(&H)", &MainScreen::cmdSuii_Click);
   item(tools, "ログを見る(&G)", &MainScreen::mnLog_Click);
   item(tools, "バージョン情報(&V)", &MainScreen::cmdVer_Click);
   // Menus are as wide as their longest item: a narrow style sheet must not elide them.

@@ -2,6 +2,7 @@
 
 #include "qt/AllFactionsView.h"
 #include "qt/FactionOfficerListsView.h"
+#include "qt/HistoryChartsView.h"
 #include "qt/OfficerRosterView.h"
 #include "qt/CommentEditorView.h"
 #include "qt/LogReaderView.h"
@@ -33,6 +34,7 @@ void registerViews(QtUi& ui) {
   add<LogReader, LogReaderView>(ui, "LogReader");
   add<FactionDetail, FactionDetailView>(ui, "FactionDetail");
   add<AllFactions, AllFactionsView>(ui, "AllFactions");
+  add<HistoryCharts, HistoryChartsView>(ui, "HistoryCharts");
   add<OfficerRoster, OfficerRosterView>(ui, "OfficerRoster");
   add<FactionOfficerLists, FactionOfficerListsView>(ui, "FactionOfficerLists");
   add<OfficerStatus, OfficerStatusView>(ui, "OfficerStatus");

@@ -13,6 +13,7 @@
 #include "turn/Strategy.h"
 #include "turn/StrategyMenu.h"
 #include "turn/YearEnd.h"
+#include "turn/YearFigures.h"
 
 namespace velkaro {
 
@@ -62,6 +63,7 @@ void MainScreen::startNewGame() {
   ctx_.runMode = 1;
   dsp_Init_rtn();
   Dsp_rtn();
+  YearFigures(ctx_, allianceTroops_).record(year_, true);  // the history starts with the first year
   Tagun_rtn();
   tebanIncliment_rtn();
   resetBG();
@@ -288,6 +290,7 @@ void MainScreen::Res_rtn() {
   Report::Limit_rtn(ctx_);
   ctx_.runMode = 1;
   Dsp_rtn();
+  YearFigures(ctx_, allianceTroops_).record(year_, false);
   Tagun_rtn();
   if (year_ == endYear_ - 10) {
     reportText_ = std::string("中間報告（ゲーム終了１０年前）") + lineBreak_;
@@ -410,6 +413,10 @@ bool MainScreen::Form_QueryUnload() {
 
 void MainScreen::cmdItiran_Click() {
   if (auto screen = ui_.makeScreen(ScreenKind::AllFactions, ctx_)) ui_.showModal(*screen);
+}
+
+void MainScreen::cmdSuii_Click() {
+  if (auto screen = ui_.makeScreen(ScreenKind::HistoryCharts, ctx_)) ui_.showModal(*screen);
 }
 
 void MainScreen::mnLog_Click() {

@@ -39,6 +39,7 @@ class MainScreen : public Screen {
   void newGame_Click();
   void exitGame_Click();
   void cmdItiran_Click();
+  void cmdSuii_Click();  // 勢力推移
   void mnLog_Click();
   void cmdVer_Click();
 

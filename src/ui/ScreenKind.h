@@ -11,6 +11,7 @@ enum class ScreenKind {
   LogReader,
   FactionDetail,
   AllFactions,
+  HistoryCharts,
   OfficerRoster,
   FactionOfficerLists,
   OfficerStatus,

@@ -32,7 +32,8 @@ using namespace velkaro;
 
 namespace {
 
-constexpr const char* kSlotStems[] = {"busv1.ini", "gunsv1.ini", "Cmtsv1.ini", "velkarolog1.log", "save1.ini"};
+constexpr const char* kSlotStems[] = {"busv1.ini",       "gunsv1.ini", "Cmtsv1.ini",
+                                     "velkarolog1.log", "save1.ini",  "suiisv1.ini"};
 using Files = std::map<std::string, std::string>;
 
 std::string bytesOf(const fs::path& p) {
@@ -185,7 +186,7 @@ TEST_F(KillFixture, KillsDuringYearsAndSaveLeaveAWholeSlot) {
 }
 
 // A load of the old slot, killed at every rename and fsync it makes: the running game's four
-// files are all from the slot or all as the title screen left them.
+// files and its history record are all from the slot or all as the title screen left them.
 TEST_F(KillFixture, KillsDuringLoadLeaveTheGameWhole) {
   const fs::path probe = fresh();
   const std::string load = sim(probe, "--seed 4 --load 1 --until-year 191");
@@ -193,7 +194,8 @@ TEST_F(KillFixture, KillsDuringLoadLeaveTheGameWhole) {
   const int fsyncs = countCalls("fsync", load, scratch);
   ASSERT_GT(renames, 5);
   const Files fromSlot = {{"busv.ini", oldSlot["busv1.ini"]}, {"gunsv.ini", oldSlot["gunsv1.ini"]},
-                          {"Cmtsv.ini", oldSlot["Cmtsv1.ini"]}, {"velkaro.log", oldSlot["velkarolog1.log"]}};
+                          {"Cmtsv.ini", oldSlot["Cmtsv1.ini"]}, {"velkaro.log", oldSlot["velkarolog1.log"]},
+                          {"suiisv.ini", oldSlot["suiisv1.ini"]}};
   int kills = 0;
   int torn = 0;
   std::vector<std::pair<std::string, int>> moments;
@@ -207,7 +209,8 @@ TEST_F(KillFixture, KillsDuringLoadLeaveTheGameWhole) {
     // Before the load the title screen has copied the masters over the state files; files
     // that are the same before and after tell nothing and are left out.
     const Files before = {{"busv.ini", bytesOf(work / "ini/Bushou1.ini")}, {"gunsv.ini", bytesOf(work / "ini/Gunbatu1.ini")},
-                          {"Cmtsv.ini", bytesOf(work / "ini/Comment.ini")}, {"velkaro.log", bytesOf(base / "ini/velkaro.log")}};
+                          {"Cmtsv.ini", bytesOf(work / "ini/Comment.ini")}, {"velkaro.log", bytesOf(base / "ini/velkaro.log")},
+                          {"suiisv.ini", bytesOf(base / "ini/suiisv.ini")}};
     int fromTheSlot = 0;
     int asBefore = 0;
     for (const auto& [file, bytes] : fromSlot) {
