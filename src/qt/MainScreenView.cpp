@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "qt/QtUi.h"
@@ -31,6 +32,10 @@ MainScreenView::MainScreenView(MainScreen& screen, QtUi& ui) : ScreenView(screen
   body->addLayout(grid, 1);
   for (int k = 0; k < kPanels; ++k) grid->addWidget(makePanel(k), k / 2, k % 2);
   body->addLayout(makePlayerColumn());
+  // News that needs no answer (a finished save) shows here, without stopping the turn.
+  auto* status = new QStatusBar(this);
+  status->setSizeGripEnabled(false);
+  outer->addWidget(status);
 }
 
 QMenuBar* MainScreenView::makeMenus() {
@@ -40,7 +45,8 @@ QMenuBar* MainScreenView::makeMenus() {
   QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
   auto item = [this](QMenu* menu, const char* text, void (MainScreen::*handler)()) {
     QAction* action = menu->addAction(QString::fromUtf8(text));
-    connect(action, &QAction::triggered, this, [this, handler] { act([this, handler] { (main_.*handler)(); }); });
+    MainScreen* screen = &main_;
+    connect(action, &QAction::triggered, this, [this, screen, handler] { act([screen, handler] { (screen->*handler)(); }); });
     return action;
   };
   item(file, "セーブ(&S)", &MainScreen::cmdSave_Click)->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
