@@ -34,6 +34,8 @@ MUTATIONS = [
     ("src/war/Desertion.cpp", "R(losing.kessoku) * 3 / 5 + 40", "R(losing.kessoku) * 3 / 5 + 41", "Rnd_Shuppon2 +40 → +41"),
     ("src/resolution/YearlyPass.cpp", "if (a + u < s.param3 + v) {", "if (a + u <= s.param3 + v) {", "mode D < → <="),
     ("src/resolution/Campaigns.cpp", "actor.tactics > bar)", "actor.tactics >= bar)", "yellow turbans tactics > → >="),
+    (B, "lose.M = cint(R(lose.M) * 3 / 4 - R(e[w]));", "lose.M = cint(R(lose.M) * 2 / 3 - R(e[w]));", "plan 5 loss M×3/4 → ×2/3"),
+    (B, "const int w = s1.cf + e[1] <= s0.cf + e[0] ? 0 : 1;", "const int w = s1.cf + e[1] < s0.cf + e[0] ? 0 : 1;", "plan 5 level duel <= → <"),
 ]
 FILTER = "-MainFixture*:SaveLoad*:Simulation*:Sim*:ShippedData*"
 

@@ -4,7 +4,9 @@
 #include <set>
 
 #include "check/RecordScanner.h"
+#include "data/DataError.h"
 #include "data/ItemReader.h"
+#include "data/RecordSet.h"
 #include "data/StatePaths.h"
 #include "setup/OfficerGenerator.h"
 
@@ -70,15 +72,21 @@ void PoolCheck::run(const std::string& file, const std::vector<std::string>& lin
         report.add(file, where, "空の名前があります（" + std::to_string(count) + " 番目）");
         continue;
       }
+      if (RecordSet::characters(item) > OfficerGenerator::kPoolNameLimit) {
+        report.add(file, where,
+                   "名前" + DataError::quoted(item) + "が長すぎます（" +
+                       std::to_string(OfficerGenerator::kPoolNameLimit) + "文字まで。ゲームはこのファイルを読みません）");
+        continue;
+      }
       // A generated name is written back bare by the game, so these would corrupt the officer file.
       if (item.find(',') != std::string::npos) {
-        report.add(file, where, "名前「" + item + "」に「,」があります（ゲームが保存すると項目が分かれます）");
+        report.add(file, where, "名前" + DataError::quoted(item) + "に「,」があります（ゲームが保存すると項目が分かれます）");
       }
       if (item.find('"') != std::string::npos) {
-        report.add(file, where, "名前「" + item + "」に「\"」があります（ゲームが保存すると読み戻せません）");
+        report.add(file, where, "名前" + DataError::quoted(item) + "に「\"」があります（ゲームが保存すると読み戻せません）");
       }
       if (familyNames && item[0] == '.') {
-        report.add(file, where, "名前「" + item + "」が「.」で始まっています（ゲームが保存すると見出しと読まれます）");
+        report.add(file, where, "名前" + DataError::quoted(item) + "が「.」で始まっています（ゲームが保存すると見出しと読まれます）");
       }
     }
   }

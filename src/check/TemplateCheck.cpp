@@ -5,8 +5,10 @@
 #include <set>
 
 #include "check/RecordScanner.h"
+#include "data/DataError.h"
 #include "data/ItemReader.h"
 #include "data/PageTable.h"
+#include "data/RecordSet.h"
 #include "data/TemplateReader.h"
 
 namespace velkaro {
@@ -38,21 +40,35 @@ bool hasWords(const std::string& text) {
   return !rest.empty();
 }
 
+// Lines the game refuses to read; true when there is one, and the rest of the file is not checked.
+bool reportOverlong(const std::string& file, const std::vector<std::string>& lines, CheckReport& report) {
+  bool any = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t length = RecordSet::characters(lines[i]);
+    if (length <= TemplateReader::kLineLimit) continue;
+    report.add(file, Where::lineNo(static_cast<int>(i) + 1),
+               "行が長すぎます（" + std::to_string(length) + "文字、" + std::to_string(TemplateReader::kLineLimit) +
+                   "文字まで。ゲームはこのファイルを読みません）");
+    any = true;
+  }
+  return any;
+}
+
 // Marker lines act on their first character(s) only; anything after them is silently dropped.
 void checkMarkers(const std::string& file, const std::vector<std::string>& lines, CheckReport& report) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     const std::string where = Where::lineNo(static_cast<int>(i) + 1);
     if (startsWith(line, "..")) {
-      if (!onlyBlanks(line.substr(2))) report.add(file, where, "「..」の後ろの「" + line.substr(2) + "」は読まれません");
+      if (!onlyBlanks(line.substr(2))) report.add(file, where, "「..」の後ろの" + DataError::quoted(line.substr(2)) + "は読まれません");
     } else if (startsWith(line, ".")) {
       if (line != "." && !RecordScanner::wellFormedHeader(line)) {
         report.add(file, where,
-                   "「.」で始まる行「" + line + "」は改行か見出しとしてだけ読まれ、残りは表示されません");
+                   "「.」で始まる行" + DataError::quoted(line) + "は改行か見出しとしてだけ読まれ、残りは表示されません");
       }
     } else if (startsWith(line, "+") || startsWith(line, "*") || startsWith(line, "/")) {
       if (!onlyBlanks(line.substr(1))) {
-        report.add(file, where, "「" + line.substr(0, 1) + "」の行の残り「" + line.substr(1) + "」は表示されません");
+        report.add(file, where, "「" + line.substr(0, 1) + "」の行の残り" + DataError::quoted(line.substr(1)) + "は表示されません");
       }
     }
   }
@@ -72,6 +88,7 @@ const std::vector<int>& TemplateCheck::commandSections() {
 
 void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::vector<std::string>& lines,
                         const std::vector<int>& used, CheckReport& report) {
+  if (reportOverlong(file, lines, report)) return;
   checkMarkers(file, lines, report);
 
   // Headers as the reader meets them while searching: the first of each number wins, and a

@@ -7,6 +7,7 @@
 #include "data/Durable.h"
 #include "data/ItemReader.h"
 #include "data/ItemWriter.h"
+#include "data/SwappedFile.h"
 #include "data/TextFile.h"
 
 namespace velkaro {
@@ -24,13 +25,14 @@ bool isRegular(const fs::path& p) {
   return fs::is_regular_file(p, ec);
 }
 
-// Removes every leftover temporary of an interrupted write in one folder.
+// Removes every leftover temporary of an interrupted write in one folder, and the spares of the
+// running-game files.
 void removeStale(const fs::path& folder) {
   std::error_code ec;
   std::vector<fs::path> stale;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (endsWith(name, ".tmp~") || endsWith(name, SlotJournal::kAsideSuffix)) stale.push_back(it->path());
+    if (endsWith(name, ".tmp~") || endsWith(name, SlotJournal::kAsideSuffix) || endsWith(name, SwappedFile::kSpareSuffix)) stale.push_back(it->path());
   }
   for (const fs::path& p : stale) fs::remove(p, ec);
 }

@@ -30,7 +30,7 @@ class SlotJournal {
   void rollback();
 
   // Rolls back every record in the save folder and removes stale temporaries ("*.tmp~",
-  // "*.old~") in the ini and save folders; the number of records rolled back.
+  // "*.old~", the spares "*.spare~") in the ini and save folders; the number of records rolled back.
   static int recover(const GameDir& dir);
 
   static constexpr const char* kRecordSuffix = ".journal";

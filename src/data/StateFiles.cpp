@@ -166,7 +166,7 @@ StateFiles::FactionColumn StateFiles::loadFactionColumn(int n, int factionMax) c
 void StateFiles::saveOfficers(const OfficerTable& table, int officerMax) const {
   ItemWriter w;
   for (int id = 1; id <= officerMax && id < OfficerTable::kSlots; ++id) writeOfficer(w, table[id], id);
-  TextFile::write(dir_, paths::kBusv, w.str(), Durability::inPlace);
+  TextFile::write(dir_, paths::kBusv, w.str(), Durability::killSafe);
 }
 
 void StateFiles::saveFactions(const FactionTable& table, int factionMax) const {
@@ -179,11 +179,11 @@ void StateFiles::saveFactions(const FactionTable& table, int factionMax) const {
     w.endLine();
     w.text(g.del ? "TRUE" : "FALSE").endLine();
   }
-  TextFile::write(dir_, paths::kGunsv, w.str(), Durability::inPlace);
+  TextFile::write(dir_, paths::kGunsv, w.str(), Durability::killSafe);
 }
 
 void StateFiles::saveFaction(const gun& faction) const {
-  TextFile::copy(dir_, paths::kGunsv, paths::kGunimg, Durability::inPlace);
+  TextFile::copy(dir_, paths::kGunsv, paths::kGunimg, Durability::killSafe);
   ItemReader reader(TextFile::read(dir_, paths::kGunimg));
   ItemWriter w;
   while (!reader.eof()) {
@@ -203,7 +203,7 @@ void StateFiles::saveFaction(const gun& faction) const {
     w.endLine();
     w.text(flag).endLine();
   }
-  TextFile::write(dir_, paths::kGunsv, w.str(), Durability::inPlace);
+  TextFile::write(dir_, paths::kGunsv, w.str(), Durability::killSafe);
 }
 
 }  // namespace velkaro

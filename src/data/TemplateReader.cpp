@@ -2,18 +2,29 @@
 
 #include <vector>
 
+#include "data/DataError.h"
 #include "data/ItemReader.h"
+#include "data/RecordSet.h"
 #include "data/TextFile.h"
 
 namespace velkaro {
 namespace {
 
+// Refuses a line of absurd length before any of it reaches a page.
+void limitLength(const std::string& file, const std::vector<std::string>& lines, std::size_t i) {
+  if (lines[i].size() <= TemplateReader::kLineLimit) return;  // bytes >= characters
+  if (RecordSet::characters(lines[i]) <= TemplateReader::kLineLimit) return;
+  throw DataError::malformed(file, std::to_string(i + 1) + "行目が長すぎます（" +
+                                       std::to_string(TemplateReader::kLineLimit) + "文字まで）");
+}
+
 // Walks the wanted section and reports each piece; sections from 100 up are never reached.
 template <typename Sink, typename NewPage>
-void walkSection(const std::vector<std::string>& lines, int number, const std::string& param1,
-                 const std::string& param2, Sink sink, NewPage newPage) {
+void walkSection(const std::string& file, const std::vector<std::string>& lines, int number,
+                 const std::string& param1, const std::string& param2, Sink sink, NewPage newPage) {
   std::size_t i = 0;
   for (; i < lines.size(); ++i) {
+    limitLength(file, lines, i);
     const std::string& line = lines[i];
     if (!ItemReader::isHeader(line)) continue;
     const int id = ItemReader::headerId(line);
@@ -22,6 +33,7 @@ void walkSection(const std::vector<std::string>& lines, int number, const std::s
   }
   if (i >= lines.size()) return;
   for (++i; i < lines.size(); ++i) {
+    limitLength(file, lines, i);
     const std::string& line = lines[i];
     if (!line.empty() && line[0] == '.') {
       sink(kCrLf);
@@ -44,7 +56,7 @@ void TemplateReader::appendSection(const GameDir& dir, const std::string& file, 
                                    const std::string& param2, PageTable& pages) {
   const auto lines = TextFile::sharedLines(dir, file);
   walkSection(
-      *lines, number, param1, param2, [&](const std::string& text) { pages.append(text); },
+      file, *lines, number, param1, param2, [&](const std::string& text) { pages.append(text); },
       [&] { pages.nextPage(); });
 }
 
@@ -53,7 +65,7 @@ std::string TemplateReader::singleText(const GameDir& dir, const std::string& fi
   const auto lines = TextFile::sharedLines(dir, file);
   std::string text;
   walkSection(
-      *lines, number, param1, param2, [&](const std::string& piece) { text += piece; }, [&] { text.clear(); });
+      file, *lines, number, param1, param2, [&](const std::string& piece) { text += piece; }, [&] { text.clear(); });
   return text;
 }
 

@@ -10,7 +10,13 @@ namespace velkaro {
 
 class TemplateReader {
  public:
-  // Appends section `number` to the pages; "/" moves on to the next page.
+  // Longest template line (in characters); the longest shipped one has under 400. Longer ones
+  // come only from broken data, and copied into every year's narration they would grow the log
+  // without bound.
+  static constexpr std::size_t kLineLimit = 1000;
+
+  // Appends section `number` to the pages; "/" moves on to the next page. Both forms throw
+  // DataError naming the file and the line when a line on the way is longer than kLineLimit.
   static void appendSection(const GameDir& dir, const std::string& file, int number, const std::string& param1,
                             const std::string& param2, PageTable& pages);
   // The single-text form: "/" throws away what was collected, so only the part after the last "/" remains.

@@ -7,7 +7,7 @@
 #include "data/Codec.h"
 #include "data/DataError.h"
 #include "data/FileCache.h"
-#include "data/InPlaceFile.h"
+#include "data/SwappedFile.h"
 
 namespace velkaro {
 
@@ -46,21 +46,21 @@ void writeInPlace(const GameDir& dir, const std::string& name, const FileCache::
   FileCache& cache = FileCache::shared();
   std::string path = cache.locate(dir, name);
   cache.notify(FileCache::Access::write, path, contents->bytes.size());
-  int failure = InPlaceFile::rewrite(path, contents->bytes, false);
+  int failure = SwappedFile::rewrite(path, contents->bytes, false);
   if (failure == ENOENT || failure == ENOTDIR) {
     // A new file: look for another spelling first, and make its folder.
     path = cache.relocate(dir, name);
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     std::error_code ec;
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    failure = InPlaceFile::rewrite(path, contents->bytes, true);
+    failure = SwappedFile::rewrite(path, contents->bytes, true);
   }
   if (failure != 0) throw DataError::unwritable(name);
   cache.wrote(path, contents);
 }
 
 void store(const GameDir& dir, const std::string& name, const FileCache::Handle& contents, Durability durability) {
-  if (durability == Durability::inPlace) {
+  if (durability == Durability::killSafe) {
     writeInPlace(dir, name, contents);
   } else {
     writeCrashSafe(dir, name, contents);

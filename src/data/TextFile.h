@@ -11,10 +11,11 @@ namespace velkaro {
 inline constexpr const char* kCrLf = "\r\n";
 
 // How a write may leave the file after a crash. crashSafe (temporary file, flush, rename) is for
-// what a player keeps: save slots, the masters the editors write, comment edits. inPlace is for
-// the running-game files in ini/, which the title screen rebuilds at every start and which are
-// continued only through a save slot: rewritten in the same file, not flushed.
-enum class Durability { crashSafe, inPlace };
+// what a player keeps: save slots, the masters the editors write, comment edits: old or new even
+// after a power cut. killSafe is for the running-game files in ini/, which the title screen
+// rebuilds at every start and which are continued only through a save slot: old or new whatever
+// moment the process dies at, but not flushed, so a power cut may lose the last writes.
+enum class Durability { crashSafe, killSafe };
 
 class TextFile {
  public:

@@ -11,7 +11,7 @@ namespace velkaro {
 void BattleLog::mkLog(const GameDir& dir, const MessageBuffer& pages) {
   std::vector<std::string> old;
   if (dir.exists(paths::kLog)) {
-    TextFile::copy(dir, paths::kLog, paths::kLogImg, Durability::inPlace);
+    TextFile::copy(dir, paths::kLog, paths::kLogImg, Durability::killSafe);
     old = TextFile::readLines(dir, paths::kLogImg);
   } else {
     old.push_back(kHeading);
@@ -24,7 +24,7 @@ void BattleLog::mkLog(const GameDir& dir, const MessageBuffer& pages) {
   const int last = pages.lastPage();
   for (int i = 0; i <= last; ++i) text += pages.page(i) + kCrLf;
   text += std::string(kTerminator) + kCrLf;
-  TextFile::write(dir, paths::kLog, text, Durability::inPlace);
+  TextFile::write(dir, paths::kLog, text, Durability::killSafe);
 }
 
 void BattleLog::credit(MessageBuffer& pages) {

@@ -6,6 +6,7 @@
 #include "data/DataError.h"
 #include "data/ItemReader.h"
 #include "data/ItemWriter.h"
+#include "data/RecordSet.h"
 #include "data/StatePaths.h"
 #include "data/TextFile.h"
 #include "setup/Scenario.h"
@@ -63,6 +64,11 @@ std::vector<std::string> readPool(const GameDir& dir, const char* file, int coun
     if (!reader.lastItemRead()) {
       throw DataError(file, "ファイル「" + std::string(file) + "」の名前が足りません（" + std::to_string(count) +
                                 "個必要なところ、" + std::to_string(pool.size() - 1) + "個しかありません）。");
+    }
+    if (RecordSet::characters(item) > OfficerGenerator::kPoolNameLimit) {
+      throw DataError::malformed(file, std::to_string(pool.size()) + "番目の名前" + DataError::quoted(item) +
+                                           "が長すぎます（" + std::to_string(OfficerGenerator::kPoolNameLimit) +
+                                           "文字まで）");
     }
     pool.push_back(std::move(item));
   }
@@ -174,7 +180,7 @@ void OfficerGenerator::writeBusv() const {
     w.text(jpg[i]).endLine();
     w.number(commentID[i]).endLine();
   }
-  TextFile::write(ctx_.dir, paths::kBusv, w.str(), Durability::inPlace);
+  TextFile::write(ctx_.dir, paths::kBusv, w.str(), Durability::killSafe);
 }
 
 }  // namespace velkaro

@@ -2,6 +2,7 @@
 // Builds a new game's officer file: the scenario's master officers plus fictional officers
 // with pooled names and job-shaped abilities, up to 170, scattered in the hypothetical scenarios.
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "data/GameContext.h"
@@ -16,6 +17,8 @@ class OfficerGenerator {
   static constexpr int kFamilyNames = 170;  // read from "\ini\sei.ini"
   static constexpr int kFamilyDrawn = 166;  // only the first 166 are ever drawn
   static constexpr int kGivenNames = 150;   // read from "\ini\mei.ini"
+  // Longest family or given name of the pools, so that the two together fit a stored name.
+  static constexpr std::size_t kPoolNameLimit = 10;
 
   // The faction list of the title screen: its row count and the ruler at each row.
   OfficerGenerator(GameContext& context, int factionRows, const std::array<int16, 21>& rowToRuler);

@@ -20,14 +20,14 @@ void ScenarioFiles::mk_Rinbusv(const GameDir& dir, int scenario) {
   // broken master leaves the game as it was.
   checkMasters(dir, scenario);
   if (Scenario::valid(scenario)) {
-    TextFile::copy(dir, Scenario::byNumber(scenario).officerMaster, paths::kBusv, Durability::inPlace);
+    TextFile::copy(dir, Scenario::byNumber(scenario).officerMaster, paths::kBusv, Durability::killSafe);
   }
-  TextFile::copy(dir, paths::kComment, paths::kCmtsv, Durability::inPlace);
+  TextFile::copy(dir, paths::kComment, paths::kCmtsv, Durability::killSafe);
 }
 
 void ScenarioFiles::mk_Gunsv_rtn(const GameDir& dir, int scenario) {
   if (!Scenario::valid(scenario)) return;
-  TextFile::copy(dir, Scenario::byNumber(scenario).factionMaster, paths::kGunsv, Durability::inPlace);
+  TextFile::copy(dir, Scenario::byNumber(scenario).factionMaster, paths::kGunsv, Durability::killSafe);
 }
 
 void ScenarioFiles::initBushouFile(const GameDir& dir, int scenario) {

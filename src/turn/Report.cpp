@@ -89,7 +89,7 @@ void Report::Limit_rtn(GameContext& ctx) {
 }
 
 void Report::mkFristLog(const GameContext& ctx) {
-  TextFile::write(ctx.dir, paths::kLog, std::string("Velkaroの記録") + kCrLf, Durability::inPlace);
+  TextFile::write(ctx.dir, paths::kLog, std::string("Velkaroの記録") + kCrLf, Durability::killSafe);
 }
 
 }  // namespace velkaro

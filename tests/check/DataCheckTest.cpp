@@ -222,6 +222,22 @@ TEST_F(CheckFixture, NamePoolsMustBeLongEnoughAndHoldStorableNames) {
             "\\ini\\mei.ini 3行目: 空の名前があります（4 番目）\n");
 }
 
+// Lines and names the game refuses to read, so that they cannot grow its log without bound; the
+// message quotes at most the first 40 characters.
+TEST_F(CheckFixture, OverlongTemplateLinesAndPoolNamesAreReportedShortly) {
+  game.writeText("ini/Text.ini", replaced(templates(60), "文3\n", std::string(1001, 'x') + "\n"));
+  game.writeText("ini/mei.ini", replaced(SyntheticData::pool("名", 150), "\n名3\n", "\n" + std::string(11, 'y') + "\n"));
+  game.writeText("ini/sei.ini", replaced(SyntheticData::pool("姓", 170), "\n姓4\n", "\n" + std::string(10, 'z') + "\n"));
+  EXPECT_EQ(problems(),
+            "\\ini\\mei.ini 3行目: 名前「yyyyyyyyyyy」が長すぎます（10文字まで。ゲームはこのファイルを読みません）\n"
+            "\\ini\\Text.ini 14行目: 行が長すぎます（1001文字、1000文字まで。ゲームはこのファイルを読みません）\n");
+  game.writeText("ini/mei.ini", replaced(SyntheticData::pool("名", 150), "\n名3\n", "\n名3\n+" + std::string(300, 'w') + "\n"));
+  game.writeText("ini/Text.ini", replaced(templates(60), "文8\n+\n", "文8\n+" + std::string(50, 'w') + "\n"));
+  EXPECT_EQ(problems(), "\\ini\\mei.ini 4行目: 名前「+" + std::string(39, 'w') +
+                            "…」が長すぎます（10文字まで。ゲームはこのファイルを読みません）\n"
+                            "\\ini\\Text.ini 45行目: 「+」の行の残り「" + std::string(40, 'w') + "…」は表示されません\n");
+}
+
 TEST_F(CheckFixture, NoGeneratedNameIsAPersonAndNoGivenNameACourtesyName) {
   std::string comments;
   for (int i = 1; i <= 160; ++i) comments += "." + std::to_string(i) + "\n武将" + std::to_string(i) + "\n評伝" + std::to_string(i) + "\n";

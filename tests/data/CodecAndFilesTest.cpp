@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "data/AtomicFile.h"
 #include "data/Codec.h"
@@ -92,30 +93,36 @@ TEST(TextFile, CopyCreatesMissingFoldersAndIsByteExact) {
   EXPECT_EQ(game.readBytes("save/busv1.ini"), bytes);
 }
 
-TEST(TextFile, InPlaceWritesGiveTheSameBytesWithoutATemporary) {
+TEST(TextFile, KillSafeWritesSwapInWholeFiles) {
   TempGameDir game;
   const std::string text = TextFile::joinLines({"\"曹操\"", "1,2,3"});
   TextFile::write(game.dir(), "\\ini\\safe.ini", text);
-  TextFile::write(game.dir(), "\\ini\\cheap.ini", text, Durability::inPlace);
+  TextFile::write(game.dir(), "\\ini\\cheap.ini", text, Durability::killSafe);
   EXPECT_EQ(game.readBytes("ini/cheap.ini"), game.readBytes("ini/safe.ini"));
-  // A shorter text cuts the file to its own length.
-  TextFile::write(game.dir(), "\\ini\\cheap.ini", "a\r\n", Durability::inPlace);
+  // The file is never written over: whoever opened it before the rewrite reads the old bytes
+  // whole, so a process that dies in the middle of a rewrite cannot leave it torn.
+  std::ifstream before(game.root() / "ini" / "cheap.ini", std::ios::binary);
+  TextFile::write(game.dir(), "\\ini\\cheap.ini", "a\r\n", Durability::killSafe);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(before), {}), game.readBytes("ini/safe.ini"));
   EXPECT_EQ(game.readBytes("ini/cheap.ini"), "a\r\n");
-  // A missing folder is made, and an existing file keeps its own spelling.
-  TextFile::write(game.dir(), "\\log\\new.log", "x\r\n", Durability::inPlace);
+  // The spare beside it holds the old bytes until the next rewrite fills it again.
+  EXPECT_EQ(game.readBytes("ini/cheap.ini.spare~"), game.readBytes("ini/safe.ini"));
+  TextFile::write(game.dir(), "\\ini\\cheap.ini", "bb\r\n", Durability::killSafe);
+  EXPECT_EQ(game.readBytes("ini/cheap.ini"), "bb\r\n");
+  EXPECT_EQ(game.readBytes("ini/cheap.ini.spare~"), "a\r\n");
+  // A missing folder is made and leaves no spare; an existing file keeps its own spelling.
+  TextFile::write(game.dir(), "\\log\\new.log", "x\r\n", Durability::killSafe);
   EXPECT_EQ(game.readBytes("log/new.log"), "x\r\n");
+  EXPECT_FALSE(std::filesystem::exists(game.root() / "log" / "new.log.spare~"));
   game.writeBytes("ini/Gunsv.ini", "old");
-  TextFile::copy(game.dir(), "\\ini\\cheap.ini", "\\ini\\gunsv.ini", Durability::inPlace);
-  EXPECT_EQ(game.readBytes("ini/Gunsv.ini"), "a\r\n");
-  for (const auto& entry : std::filesystem::directory_iterator(game.root() / "ini")) {
-    EXPECT_EQ(entry.path().string().find("tmp~"), std::string::npos) << entry.path();
-  }
+  TextFile::copy(game.dir(), "\\ini\\cheap.ini", "\\ini\\gunsv.ini", Durability::killSafe);
+  EXPECT_EQ(game.readBytes("ini/Gunsv.ini"), "bb\r\n");
   EXPECT_FALSE(std::filesystem::exists(game.root() / "ini" / "gunsv.ini"));
 }
 
 TEST(TextFile, EveryReadSeesTheFileAsItIsNow) {
   TempGameDir game;
-  TextFile::write(game.dir(), "\\ini\\a.ini", "劉備\r\n関羽\r\n", Durability::inPlace);
+  TextFile::write(game.dir(), "\\ini\\a.ini", "劉備\r\n関羽\r\n", Durability::killSafe);
   EXPECT_EQ(TextFile::readLines(game.dir(), "\\ini\\a.ini"), (std::vector<std::string>{"劉備", "関羽"}));
   // Rewritten from outside at once with the same length: the next read must not give the old text.
   game.writeText("ini/a.ini", "張飛\n関羽\n");

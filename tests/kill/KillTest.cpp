@@ -158,10 +158,17 @@ TEST_F(KillFixture, KillsDuringYearsAndSaveLeaveAWholeSlot) {
   const int fsyncs = countCalls("fsync", second, scratch);
   // The running game's files are rewritten in place; the save's files are renamed into place.
   const int rewrites = countCalls("pwrite64", second, scratch);
+  // Between filling a file and cutting it to length, and at the swap of the names.
+  const int cuts = countCalls("ftruncate", second, scratch);
+  const int swaps = countCalls("renameat2", second, scratch);
   ASSERT_GT(renames, 5);
+  ASSERT_GT(cuts, 30);
+  ASSERT_GT(swaps, 30);
   ASSERT_GT(rewrites, 30);
   std::vector<std::pair<std::string, int>> moments;
   for (int n = 1; n < rewrites; n += std::max(1, rewrites / 15)) moments.emplace_back("pwrite64", n);  // title and years
+  for (int n = 2; n < cuts; n += std::max(1, cuts / 8)) moments.emplace_back("ftruncate", n);
+  for (int n = 3; n < swaps; n += std::max(1, swaps / 8)) moments.emplace_back("renameat2", n);
   for (int n = 1; n <= renames; ++n) moments.emplace_back("rename", n);  // the save
   for (int n = std::max(1, fsyncs - 12); n <= fsyncs; n += 3) moments.emplace_back("fsync", n);
   int kills = 0;

@@ -133,6 +133,14 @@ TEST(YearlyPass, SelectionModesAndTheirDraws) {
   EXPECT_EQ(check.best, 5);
   EXPECT_EQ(check.lastFailure, 2);
   EXPECT_EQ(t.ctx.rng.queuedDraws(), 0u);
+
+  // On the boundary officer 1 passes (3 + 5 = 6 + 2: only a lower sum fails) and scores 3 + 3.
+  t.draws({{3, 6}, {0, 6}, {0, 6}, {0, 6}, {1, 6}, {0, 6}, {0, 6}, {0, 6}, {5, 6}, {5, 6}});
+  const StrategyLine tie = pass.select(0, 2);
+  EXPECT_EQ(tie.actor, 1);
+  EXPECT_EQ(tie.best, 6);
+  EXPECT_EQ(tie.lastFailure, 2);
+  EXPECT_EQ(t.ctx.rng.queuedDraws(), 0u);
 }
 
 TEST(YearlyPass, TheFirstLineClearsTheExplanationAnswer) {

@@ -5,6 +5,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -32,6 +33,7 @@ struct BrokenCase {
   Outcome expected;
   std::function<void(TempGameDir&)> breakIt;
   bool load = false;  // continue slot 1 instead of a new game
+  bool asOtherUser = false;  // played without root's rights, so that permission bits count
 };
 
 void cut(TempGameDir& g, const std::string& file, std::size_t keep) {
@@ -68,6 +70,21 @@ Played play(const TempGameDir& g, bool load) {
     played.messages += e.what();
   }
   for (const std::string& line : simulation.transcriptLines()) played.messages += line + "\n";
+  return played;
+}
+
+// Root reads every file whatever its permission bits, so the game is played as "nobody" then,
+// in a folder handed over to that user.
+Played playAsOtherUser(const TempGameDir& g, bool load) {
+  if (geteuid() != 0) return play(g, load);
+  constexpr uid_t kNobody = 65534;
+  for (const auto& entry : fs::recursive_directory_iterator(g.root())) EXPECT_EQ(lchown(entry.path().c_str(), kNobody, kNobody), 0);
+  EXPECT_EQ(chown(g.root().c_str(), kNobody, kNobody), 0);
+  EXPECT_EQ(setegid(kNobody), 0);
+  EXPECT_EQ(seteuid(kNobody), 0);
+  Played played = play(g, load);
+  EXPECT_EQ(seteuid(0), 0);
+  EXPECT_EQ(setegid(0), 0);
   return played;
 }
 
@@ -117,6 +134,12 @@ const std::vector<BrokenCase>& cases() {
        [](TempGameDir& g) { replaceText(g, "ini/Gunbatu1.ini", "\r\n0,1,140,", "\r\n0,199,140,"); }},
       {"officer name of 100 KB", "Bushou1.ini", Outcome::NamesTheFile,
        [](TempGameDir& g) { replaceText(g, "ini/Bushou1.ini", "\"董卓\"", "\"" + std::string(100000, 'a') + "\""); }},
+      {"Text.ini line of 10 MB", "Text.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) { replaceText(g, "ini/Text.ini", "\r\n.2\r\n", "\r\n.2\r\n" + std::string(10000000, 'x') + "\r\n"); }},
+      {"family name of 100 KB", "sei.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) { g.writeText("ini/sei.ini", std::string(100000, 'x') + "\n" + g.readText("ini/sei.ini")); }},
+      {"officer master without read permission", "Bushou1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) { fs::permissions(g.root() / "ini/Bushou1.ini", fs::perms::none); }, false, true},
       {"Text.ini without its sections", "Text.ini", Outcome::Either, [](TempGameDir& g) { g.writeText("ini/Text.ini", ".1\n文\n..\n"); }},
       {"log with text after its terminator", "velkaro.log", Outcome::PlaysOn,
        [](TempGameDir& g) { g.writeText("ini/velkaro.log", "Velkaroの記録\nEOT=======\n余計な行\n"); }},
@@ -159,7 +182,7 @@ TEST(BrokenData, EveryBrokenCopyIsNamedOrPlayedThrough) {
     TempGameDir g;
     fs::copy(saved.root(), g.root(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     c.breakIt(g);
-    const Played played = play(g, c.load);
+    const Played played = c.asOtherUser ? playAsOtherUser(g, c.load) : play(g, c.load);
     const bool named = played.messages.find(c.file) != std::string::npos;
     const bool playedOn = played.lastYear >= 190;
     if (c.expected == Outcome::NamesTheFile) {

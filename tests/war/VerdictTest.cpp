@@ -88,6 +88,30 @@ std::string lossShown(float loss) { return numStr(static_cast<long long>(std::fl
 
 }  // namespace
 
+// A duel whose sums come out level goes to the attacker: 甲 (fight 10) rolls 2, 乙 (fight 8)
+// rolls 4, and 乙's side loses three quarters of its morale less 甲's roll.
+TEST(Verdict, ALevelDuelGoesToTheAttacker) {
+  Duel t;
+  t.board.factions[1].seihei = 0;
+  t.board.factions[2].seihei = 0;
+  t.board.officers[1].fight = 10;
+  t.board.officers[11].fight = 8;
+  t.zeros(14);                                      // roles, morale, initiative
+  t.draws({{5, 6}, {5, 6}});                        // the duel's value: 2 × 12 × 10
+  t.zeros(4);                                       // the opening's r0 = r1 = 0
+  t.draws({{0, 4}, {0, 4}, {1, 4}, {1, 4}});        // 10 + 2 against 8 + 4
+  t.zeros(40);
+  Battle b(t.board);
+  b.War_rtn(t.board.factions[1], t.board.factions[2]);
+  ASSERT_EQ(b.plan(), 5);
+  EXPECT_EQ(t.shown(29), "甲が乙｜守");
+  const int open1 = b.sides()[1].M0;
+  const std::string after = "攻の士気" + numStr(b.sides()[0].M0) + " 守の士気" +
+                            numStr(static_cast<int>(std::nearbyint(float(open1) * 3 / 4 - 2)));
+  const std::string narration = t.narration();
+  EXPECT_NE(narration.find(after), std::string::npos) << narration;
+}
+
 // Over many staffed sides (every draw 0, so r0 = r1 = 0), each plan's value and opening loss
 // follow its own formula; the sweep must meet every plan from 1 to 6.
 TEST(Verdict, EveryPlanHasItsOwnValueAndOpeningLoss) {
@@ -162,7 +186,21 @@ TEST(Verdict, EveryPlanHasItsOwnValueAndOpeningLoss) {
         loss = lossShown(float(w.W) / 2 + 20);
         break;
       }
-      case 5: value = float((a.cf - o.cf) * 2 * 10); break;  // d(6) + d(6) + 2 with zeros
+      case 5: {
+        value = float((a.cf - o.cf) * 2 * 10);  // d(6) + d(6) + 2 with zeros
+        // The duel (d(4) + d(4) + 2 = 2 each) goes to the attacker when level; the loser keeps
+        // three quarters of his morale less the winner's 2, as the morale line after it shows.
+        const int w = s1.cf <= s0.cf ? 0 : 1;
+        int M[2] = {s0.M0, s1.M0};
+        M[1 - w] = static_cast<int>(std::nearbyint(float(M[1 - w]) * 3 / 4 - 2));
+        const std::string line = "攻の士気" + numStr(M[0]) + " 守の士気" + numStr(M[1]);
+        const std::string narration = t.narration();
+        const auto first = narration.find("攻の士気");
+        const auto second = narration.find("攻の士気", first + 1);
+        ASSERT_NE(second, std::string::npos) << "seed " << seed;
+        EXPECT_EQ(narration.substr(second, line.size()), line) << "plan 5 seed " << seed;
+        break;
+      }
       case 6: {
         value = (ratio + float(a.st - o.st) - inverse) * float(a.P * 2);
         const float e0 = float(s0.total) / float(s1.total) + float(s0.st);

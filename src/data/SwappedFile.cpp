@@ -1,0 +1,46 @@
+#include "data/SwappedFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace velkaro {
+
+namespace {
+
+// Writes all bytes to fd from its start and cuts it there; 0 or the errno of the failing call.
+int fill(int fd, const std::string& bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::pwrite(fd, bytes.data() + written, bytes.size() - written, static_cast<off_t>(written));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : EIO;
+    written += static_cast<std::size_t>(n);
+  }
+  return ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+int SwappedFile::rewrite(const std::string& path, const std::string& bytes, bool create) {
+  const std::string spare = path + kSpareSuffix;
+  // No O_TRUNC: cutting a file to nothing and filling it again makes ext4 flush it on close.
+  const int fd = ::open(spare.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return errno;
+  int failure = fill(fd, bytes);
+  if (::close(fd) != 0 && failure == 0) failure = errno;
+  if (failure != 0) return failure;
+  // The names are swapped, never renamed over: the target is whole before and after, and the
+  // old contents stay under the spare's name to be overwritten next time.
+  if (::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) return 0;
+  failure = errno;
+  if (failure == ENOENT && create) {
+    if (std::rename(spare.c_str(), path.c_str()) == 0) return 0;
+    failure = errno;
+  }
+  ::unlink(spare.c_str());
+  return failure;
+}
+
+}  // namespace velkaro

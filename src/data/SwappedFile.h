@@ -1,0 +1,21 @@
+#pragma once
+// The cheap whole-file rewrite of a running-game file: the new bytes fill a spare file beside it
+// ("name.spare~"), and the two names are swapped in one call, so the file is always the old or the
+// new one, whatever moment the process dies at. Nothing is flushed to disk, and the spare keeps
+// the old bytes to be overwritten by the next rewrite (a new file each time, or a rename over
+// the old one, makes ext4 push the file to disk at once, which costs several times more).
+#include <string>
+
+namespace velkaro {
+
+class SwappedFile {
+ public:
+  static constexpr const char* kSpareSuffix = ".spare~";
+
+  // Rewrites the file at path with the bytes; creates it when `create` is set and it is missing.
+  // Returns 0 on success, otherwise the errno of the call that failed (ENOENT when the file is
+  // missing and `create` is not set).
+  static int rewrite(const std::string& path, const std::string& bytes, bool create);
+};
+
+}  // namespace velkaro
