@@ -8,6 +8,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QGuiApplication>
+#include <QPixmap>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -83,7 +86,12 @@ void Walk::shot(const char* name, QWidget* w) {
   const QByteArray folder = qgetenv("VELKARO_SCREENSHOTS");
   if (folder.isEmpty()) return;
   fs::create_directories(folder.toStdString());
-  w->grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+  QTest::qWait(150);  // the last change drawn and on the display before the picture is taken
+  // The whole screen, as the player sees it: where the window stands and what it covers.
+  QScreen* screen = w->screen() != nullptr ? w->screen() : QGuiApplication::primaryScreen();
+  QPixmap picture = screen != nullptr ? screen->grabWindow(0) : QPixmap();
+  if (picture.isNull()) picture = w->grab();
+  picture.save(QString::fromUtf8(folder) + "/" + name + ".png");
 }
 
 bool Walk::everyButtonByTab(QWidget* window, QString* missing) {
