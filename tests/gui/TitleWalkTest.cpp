@@ -87,6 +87,14 @@ class TitleWalkTest : public QObject {
       QTest::mouseClick(rulers->viewport(), Qt::LeftButton, {}, rulers->visualItemRect(rulers->item(row)).center());
     }
     QCOMPARE(rulers->selectedItems().size(), 2);
+    // The clicked ruler's 「○○軍の内情」 stands beside the list, not over it.
+    ScreenWindow* detail = Walk::window("FactionDetail");
+    QVERIFY(detail != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(detail));
+    const QRect listRect(rulers->mapToGlobal(QPoint(0, 0)), rulers->size());
+    QVERIFY2(!detail->frameGeometry().intersects(listRect),
+             qPrintable(QString("the detail %1,%2 %3x%4 (least %5) covers the 君主名 list at x %6").arg(detail->x()).arg(detail->y()).arg(detail->width()).arg(detail->height()).arg(detail->minimumSizeHint().width()).arg(listRect.x())));
+    Walk::shot("title-detail", detail);
     QVERIFY(form(title).List1[1].selected(0) && form(title).List1[1].selected(1));
     walk_.clear();
     walk_.answer({Qt::Key_Return});

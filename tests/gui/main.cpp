@@ -6,6 +6,7 @@
 #include "Walk.h"
 #include "qt/AppLook.h"
 
+int runPlacementTest(int argc, char** argv);
 int runTitleWalk(int argc, char** argv);
 int runTurnWalk(int argc, char** argv);
 int runSaveLoadWalk(int argc, char** argv);
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   velkaro::qt::AppLook::apply(app);
   Walk walk(sinceStart);
+  if (const int failed = runPlacementTest(argc, argv); failed != 0) return failed;
   for (auto run : {runTitleWalk, runTurnWalk, runSaveLoadWalk, runInfoWalk, runReportWalk}) {
     if (const int failed = run(argc, argv); failed != 0) return failed;
   }
