@@ -1,12 +1,7 @@
 // velkaro: the game. It plays in the player's game directory, which it sets up on the first
 // start from the data installed next to the program.
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 #include <filesystem>
 #include <iostream>
 
@@ -16,6 +11,7 @@
 #include "game/GameScreens.h"
 #include "ui/ScreenKind.h"
 #include "ui/Ui.h"
+#include "qt/AppLook.h"
 #include "qt/QtUi.h"
 #include "qt/Views.h"
 
@@ -51,20 +47,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(velkaro::kGameTitle));
 
-  // Standard buttons read はい / いいえ / キャンセル.
-  QTranslator translator;
-  if (translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&translator);
-  }
-  for (const char* family : {"Noto Sans CJK JP", "Noto Sans JP", "IPAGothic"}) {
-    if (QFontDatabase::hasFamily(QString::fromUtf8(family))) {
-      QFont font(QString::fromUtf8(family));
-      font.setPointSize(11);
-      QApplication::setFont(font);
-      break;
-    }
-  }
+  velkaro::qt::AppLook::apply(app);
 
   const std::filesystem::path root = prepareGameDirectory();
   if (root.empty()) return 1;

@@ -35,9 +35,8 @@ void AllFactionsView::refresh() {
   }
   ColumnTable::fill(table_, columns, numeric);
   table_->horizontalHeader()->setMinimumHeight(2 * table_->fontMetrics().lineSpacing() + 8);
-  table_->setColumnWidth(0, std::max(table_->columnWidth(0), 110));
-  for (int c = 1; c < table_->columnCount() - 1; ++c) table_->setColumnWidth(c, std::max(table_->columnWidth(c), 72));
-  table_->horizontalHeader()->setStretchLastSection(true);
+  // The columns share the width: 盟主 is often empty and must not take the rest of it.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (std::size_t i = 0; i < buttons_.size(); ++i) show(buttons_[i], all_.Command1[i]);
 }
 

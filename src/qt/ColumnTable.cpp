@@ -12,6 +12,8 @@ void ColumnTable::setUp(QTableWidget* table, const QStringList& headings) {
   table->setColumnCount(static_cast<int>(headings.size()));
   table->setHorizontalHeaderLabels(headings);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab leaves the table for the buttons; the arrow keys move within it.
+  table->setTabKeyNavigation(false);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->verticalHeader()->setVisible(false);

@@ -46,14 +46,15 @@ FactionDetailView::FactionDetailView(FactionDetail& screen, QtUi& ui) : ScreenVi
   figuresLayout->addSpacing(12);
   figuresLayout->addWidget(note_);
   figuresLayout->addStretch();
-  figuresBox->setMinimumWidth(230);
+  figuresBox->setMinimumWidth(180);
   body->addWidget(figuresBox);
 
   for (int i = 0; i < FactionDetail::kLists; ++i) {
     auto* frame = new QGroupBox(this);
     auto* inner = new QVBoxLayout(frame);
     auto* list = new QListWidget(frame);
-    list->setMinimumWidth(140);
+    // Narrow enough that the whole window fits beside the title's 君主名 list.
+    list->setMinimumWidth(68);
     inner->addWidget(list);
     frames_[static_cast<std::size_t>(i)] = frame;
     lists_[static_cast<std::size_t>(i)] = list;

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "qt/QtUi.h"
@@ -31,6 +32,10 @@ MainScreenView::MainScreenView(MainScreen& screen, QtUi& ui) : ScreenView(screen
   body->addLayout(grid, 1);
   for (int k = 0; k < kPanels; ++k) grid->addWidget(makePanel(k), k / 2, k % 2);
   body->addLayout(makePlayerColumn());
+  // News that needs no answer (a finished save) shows here, without stopping the turn.
+  auto* status = new QStatusBar(this);
+  status->setSizeGripEnabled(false);
+  outer->addWidget(status);
 }
 
 QMenuBar* MainScreenView::makeMenus() {

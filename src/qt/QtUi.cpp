@@ -1,8 +1,10 @@
 #include "qt/QtUi.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -24,7 +26,12 @@ MsgResult QtUi::msgBox(const std::string& prompt, MsgStyle style, const std::str
   QString text = QString::fromStdString(prompt);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QWidget* parent = QApplication::activeWindow();
-  if (parent == nullptr && !windows_.empty()) parent = windows_.back();
+  if (parent == nullptr || !parent->isVisible()) {
+    parent = nullptr;
+    for (ScreenWindow* window : windows_) {
+      if (window->isVisible()) parent = window;
+    }
+  }
   QMessageBox box(parent);
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(text);
@@ -62,6 +69,16 @@ ScreenWindow* QtUi::makeWindow(Screen& screen) {
   auto factory = factories_.find(screen.screenName());
   if (factory != factories_.end()) view = factory->second(screen, *this);
   auto* window = new ScreenWindow(screen, view, *this);
+  if (!replacesOthers(screen)) {
+    // The window the event came from: the active one, or else the last one shown.
+    QWidget* opener = QApplication::activeWindow();
+    for (auto it = windows_.rbegin(); opener == nullptr && it != windows_.rend(); ++it) {
+      if ((*it)->isVisible()) opener = *it;
+    }
+    if (opener != nullptr) {
+      if (auto* list = qobject_cast<QAbstractItemView*>(opener->focusWidget())) window->openedFrom(list);
+    }
+  }
   windows_.push_back(window);
   return window;
 }
@@ -79,6 +96,7 @@ void QtUi::showPendingWindows() {
   const auto windows = windows_;
   for (ScreenWindow* window : windows) {
     if (window->owns() && !window->screen().closed && !window->isVisible()) {
+      if (replacesOthers(window->screen())) hideReplaced(window);
       window->show();
       window->raise();
       window->activateWindow();
@@ -88,6 +106,31 @@ void QtUi::showPendingWindows() {
 
 void QtUi::windowGone(ScreenWindow* window) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+  replaced_.erase(std::remove(replaced_.begin(), replaced_.end(), window), replaced_.end());
+}
+
+bool QtUi::replacesOthers(const Screen& screen) {
+  return screen.screenName() == "TitleScreen" || screen.screenName() == "MainScreen";
+}
+
+void QtUi::hideReplaced(ScreenWindow* incoming) {
+  for (ScreenWindow* window : windows_) {
+    if (window != incoming && window->owns() && window->isVisible() && replacesOthers(window->screen())) {
+      window->hide();
+      replaced_.push_back(window);
+    }
+  }
+}
+
+void QtUi::showStatus(const QString& line) {
+  for (ScreenWindow* window : windows_) {
+    if (!window->isVisible()) continue;
+    if (auto* bar = window->findChild<QStatusBar*>()) bar->showMessage(line, 10000);
+  }
+}
+
+void QtUi::watch(ScreenWindow* window) {
+  if (windowWatcher_) windowWatcher_(*window);
 }
 
 void QtUi::showModal(Screen& screen) {
@@ -97,6 +140,9 @@ void QtUi::showModal(Screen& screen) {
   if (!dispatch([&] { screen.Form_Load(); })) screen.closed = true;
   if (!screen.closed) {
     refreshAll();
+    window->placeBesideOpener();
+    window->show();
+    watch(window);
     window->exec();
   }
   screen.closed = true;
@@ -108,14 +154,26 @@ void QtUi::showModeless(std::unique_ptr<Screen> owned) {
   Screen& screen = *owned;
   ScreenWindow* window = makeWindow(screen);
   window->own(std::move(owned));
+  replaced_.clear();
   screen.closed = false;
   if (!dispatch([&] { screen.Form_Load(); })) screen.closed = true;
   if (screen.closed) {
+    // The window it was to replace comes back: the program never runs without a window.
+    for (ScreenWindow* back : replaced_) {
+      if (!back->screen().closed) back->show();
+    }
+    replaced_.clear();
     window->deleteLater();
     return;
   }
+  replaced_.clear();
   window->refresh();
-  window->show();
+  if (!window->isVisible()) {
+    if (replacesOthers(screen)) hideReplaced(window);
+    window->placeBesideOpener();
+    window->show();
+  }
+  watch(window);
 }
 
 void QtUi::close(Screen& screen) {

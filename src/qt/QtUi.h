@@ -10,6 +10,7 @@
 #include "ui/Ui.h"
 
 class QMessageBox;
+class QString;
 class QWidget;
 
 namespace velkaro::qt {
@@ -43,6 +44,11 @@ class QtUi : public Ui {
   // Called with every message box just before it is shown: the end-to-end tests read its
   // text and answer it (from a timer, once its event loop runs) as a player would.
   void setMessageWatcher(std::function<void(QMessageBox& box)> watcher) { messageWatcher_ = std::move(watcher); }
+  // Called with every screen window once it is shown (a modal one just before its event loop).
+  void setWindowWatcher(std::function<void(ScreenWindow& window)> watcher) { windowWatcher_ = std::move(watcher); }
+  // A short line in the status bar of the window that has one (the main window), for news
+  // that needs no answer, such as a finished save.
+  void showStatus(const QString& line);
   // Windows whose screen is still open.
   std::size_t openWindows() const;
 
@@ -55,6 +61,13 @@ class QtUi : public Ui {
 
   std::vector<ScreenWindow*> windows_;
   std::function<void(QMessageBox& box)> messageWatcher_;
+  std::function<void(ScreenWindow& window)> windowWatcher_;
+  // The title and the main window replace each other: while the new one loads and speaks
+  // (「曹操の番です。」), the old one is hidden, and shown again should the new one fail to load.
+  std::vector<ScreenWindow*> replaced_;
+  static bool replacesOthers(const Screen& screen);
+  void hideReplaced(ScreenWindow* incoming);
+  void watch(ScreenWindow* window);
 };
 
 }  // namespace velkaro::qt

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -59,7 +60,16 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   layout->addLayout(buttons);
 
   // Keyboard: Enter reads on, and closes on the last page; the paging keys as in the log reader.
-  const auto enter = [this] { press(msg_.Command1[2].enabled ? 2 : 0); };
+  const auto enter = [this] {
+    // A button reached with Tab is the one Enter presses.
+    for (int i = 0; i < 4; ++i) {
+      if (command1_[i]->hasFocus()) {
+        press(i);
+        return;
+      }
+    }
+    press(msg_.Command1[2].enabled ? 2 : 0);
+  };
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* s = new QShortcut(QKeySequence(key), this);
     s->setContext(Qt::WindowShortcut);
@@ -101,6 +111,25 @@ void ResolutionScreenView::refresh() {
   const QString where = QString::fromUtf8("%1 / %2").arg(msg_.currentPage() + 1).arg(msg_.pageCount());
   command1_[3]->setToolTip(where);
   setWindowTitle(text(msg_.caption));
+  if (!rolled_ && msg_.context().runMode == 0) {
+    rolled_ = true;
+    rollCredits();
+  }
+}
+
+void ResolutionScreenView::rollCredits() {
+  auto* roll = new QTimer(this);
+  roll->setInterval(30);
+  connect(roll, &QTimer::timeout, this, [this, roll] {
+    if (!isVisible()) return;
+    QScrollBar* bar = picture1_->verticalScrollBar();
+    if (bar->value() >= bar->maximum()) {
+      roll->stop();
+      return;
+    }
+    bar->setValue(bar->value() + 3);
+  });
+  roll->start();
 }
 
 void ResolutionScreenView::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace velkaro::qt {
 
@@ -27,6 +28,8 @@ class ResolutionScreenView : public ScreenView {
  private:
   void press(int index);
   void sizeText();
+  // The credits stand low on their page: the page rolls up until they are in sight.
+  void rollCredits();
 
   ResolutionScreen& msg_;
   QScrollArea* picture1_;
@@ -35,6 +38,7 @@ class ResolutionScreenView : public ScreenView {
   QPushButton* command1_[4];
   QString shownPage_;
   int shownIndex_ = -1;
+  bool rolled_ = false;
 };
 
 }  // namespace velkaro::qt

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "qt/QtUi.h"
+
 namespace velkaro::qt {
 
 SaveLoadScreenView::SaveLoadScreenView(SaveLoadScreen& screen, QtUi& ui) : ScreenView(screen, ui), svld_(screen) {
@@ -30,6 +32,9 @@ SaveLoadScreenView::SaveLoadScreenView(SaveLoadScreen& screen, QtUi& ui) : Scree
     auto* b = new QPushButton(this);
     b->setMinimumSize(minWidth, 52);
     b->setAutoDefault(false);
+    // A click leaves the keyboard with the pad, so Enter after clicked digits is still 決定;
+    // Tab reaches every key, and Enter then presses the key reached.
+    b->setFocusPolicy(Qt::TabFocus);
     QFont f = b->font();
     f.setPointSizeF(f.pointSizeF() * 1.25);
     b->setFont(f);
@@ -56,18 +61,39 @@ SaveLoadScreenView::SaveLoadScreenView(SaveLoadScreen& screen, QtUi& ui) : Scree
   layout->addLayout(row);
   layout->addStretch();
 
+  setFocusPolicy(Qt::StrongFocus);
   connect(command2_[0], &QPushButton::clicked, this, [this] { act([this] { svld_.Command2_Click(0); }); });
-  connect(command2_[1], &QPushButton::clicked, this, [this] { act([this] { svld_.Command2_Click(1); }); });
+  connect(command2_[1], &QPushButton::clicked, this, [this] { decide(); });
   connect(back_, &QPushButton::clicked, this, [this] { act([this] { svld_.Command3_Click(); }); });
 }
 
 void SaveLoadScreenView::refresh() {
+  if (!focusPlaced_) {
+    focusPlaced_ = true;
+    setFocus(Qt::OtherFocusReason);
+  }
   show(number_, svld_.Lab_num);
   show(hint_, svld_.Hlp);
   for (std::size_t d = 0; d < digits_.size(); ++d) show(digits_[d], svld_.Command1[d]);
   show(command2_[0], svld_.Command2[0]);
   show(command2_[1], svld_.Command2[1]);
   show(back_, svld_.Command3);
+}
+
+void SaveLoadScreenView::decide() {
+  const bool saving = svld_.context().newOrLoaded == SaveLoadScreen::kSaveMode;
+  const std::string number = svld_.typedNumber();
+  act([this] { svld_.Command2_Click(1); });
+  // The save is told in the main window's status line: a box to answer would add a step.
+  if (saving && svld_.closed && svld_.context().confirmResult == 1) {
+    ui_.showStatus(QString::fromUtf8("スロット%1にセーブしました。").arg(QString::fromStdString(number)));
+  }
+}
+
+bool SaveLoadScreenView::focusOnButton() const {
+  // Enter on a button that has the keyboard presses that button (the window sees to it).
+  const auto* focused = qobject_cast<const QPushButton*>(focusWidget());
+  return focused != nullptr;
 }
 
 void SaveLoadScreenView::keyPressEvent(QKeyEvent* event) {
@@ -77,8 +103,8 @@ void SaveLoadScreenView::keyPressEvent(QKeyEvent* event) {
     act([this, digit] { svld_.Command1_Click(digit); });
   } else if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
     act([this] { svld_.Command2_Click(0); });
-  } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    act([this] { svld_.Command2_Click(1); });
+  } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !focusOnButton()) {
+    decide();
   } else {
     ScreenView::keyPressEvent(event);
     return;

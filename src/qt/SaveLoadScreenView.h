@@ -20,7 +20,12 @@ class SaveLoadScreenView : public ScreenView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // 決定, with the news of a finished save.
+  void decide();
+  bool focusOnButton() const;
+
   SaveLoadScreen& svld_;
+  bool focusPlaced_ = false;
   QLabel* number_;
   QLabel* hint_;
   std::array<QPushButton*, 10> digits_{};

@@ -1,12 +1,15 @@
 #include "qt/ScreenWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "qt/QtUi.h"
 #include "qt/ScreenView.h"
+#include "qt/WindowPlacement.h"
 
 namespace velkaro::qt {
 
@@ -48,6 +51,28 @@ void ScreenWindow::refresh() {
   setWindowTitle(QString::fromStdString(screen_.caption));
   if (view_ != nullptr) view_->refresh();
   syncTimers();
+}
+
+void ScreenWindow::placeBesideOpener() {
+  if (openedFrom_ == nullptr || !openedFrom_->isVisible() || openedFrom_->screen() == nullptr) return;
+  const QRect list(openedFrom_->mapToGlobal(QPoint(0, 0)), openedFrom_->size());
+  const QRect area = openedFrom_->screen()->availableGeometry();
+  const QRect place = WindowPlacement::beside(list, size(), minimumSizeHint(), area);
+  if (place.isValid()) setGeometry(place);
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the button that has the keyboard, whichever button is the window's default:
+  // Tab to 戻る and Enter goes back, it does not confirm.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  auto* focused = qobject_cast<QPushButton*>(focusWidget());
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && focused != nullptr && focused->isVisible() &&
+      focused->isEnabled()) {
+    event->accept();
+    focused->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 bool ScreenWindow::mayClose() {

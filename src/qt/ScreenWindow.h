@@ -1,6 +1,7 @@
 #pragma once
 // The window that holds one screen's view, its timers, and (for modeless screens) the screen itself.
 #include <QDialog>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -27,10 +28,14 @@ class ScreenWindow : public QDialog {
 
   void syncTimers();
   void refresh();
+  // The list this window was opened from: the window is placed beside it, not over it.
+  void openedFrom(QWidget* list) { openedFrom_ = list; }
+  void placeBesideOpener();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool mayClose();
@@ -40,6 +45,7 @@ class ScreenWindow : public QDialog {
   QtUi& ui_;
   std::unique_ptr<Screen> owned_;
   std::vector<QTimer*> timers_;
+  QPointer<QWidget> openedFrom_;
 };
 
 }  // namespace velkaro::qt

@@ -79,7 +79,6 @@ void MainScreen::startLoadedGame() {
   ini_Mei_rtn();
   year_ = static_cast<int16>(ctx_.slotRecord[0] - 1);
   dsp_Init_rtn();
-  tebanIncliment_rtn();
   // The saved cohesion is back before the year's pass, so a report it shows counts the
   // alliances as the unsaved game did.
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
@@ -87,6 +86,9 @@ void MainScreen::startLoadedGame() {
   for (std::size_t k = 1; k < kPanels; ++k) ctx_.meishuKessoku[k] = ctx_.slotRecord[k];
   // The panels show the restored cohesion at once, not a year later.
   Dsp_Gun_rtn();
+  // The first turn is announced over the loaded year, not over the year the load replaced.
+  tebanIncliment_rtn();
+  resetBG();
 }
 
 void MainScreen::mk_Gunsv_rtn() { ScenarioFiles::mk_Gunsv_rtn(ctx_.dir, ctx_.scenario); }

@@ -127,3 +127,34 @@ TEST(SaveLoadGameTest, ALoadedGameShowsTheSameInterimReportAndCohesionAsTheUnsav
     EXPECT_EQ(saved.game.readBytes(file), plain.game.readBytes(file)) << file;
   }
 }
+
+TEST(SaveLoadGameTest, TheLoadedYearIsOnTheMainScreenWhenItsFirstTurnIsAnnounced) {
+  TempGameDir game;
+  SyntheticData::install(game);
+  GameContext ctx(game.dir());
+  ctx.rng.fixSeed(5);
+  test::GameUi ui;
+  {
+    TitleScreen title(ctx, ui);
+    title.Form_Load();
+    title.List1[1].setSelected(0, true);
+    title.Command2_Click();
+  }
+  MainScreen* m = shownMain(ui);
+  ASSERT_NE(m, nullptr);
+  answerSlot(ui, "04");
+  m->cmdSave_Click();
+  m->Command1_Click(3);
+  m->Command1_Click(3);
+  ASSERT_EQ(m->year(), 191);
+
+  std::vector<std::string> yearLines;
+  ui.onMessage = [&](const std::string& prompt) {
+    if (prompt.size() >= 3 && prompt.ends_with("の番です。")) yearLines.push_back(m->Lab_hlp.caption);
+  };
+  m->cmdLoad_Click();
+  ASSERT_EQ(m->year(), 189);
+  ASSERT_EQ(yearLines.size(), 1u);
+  EXPECT_NE(yearLines[0].find("189年の戦況"), std::string::npos) << yearLines[0];
+  EXPECT_GE(m->currentPanel(), 0) << "the first player's menu is the one to choose from";
+}
