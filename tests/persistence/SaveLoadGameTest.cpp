@@ -31,6 +31,15 @@ MainScreen* shownMain(ScriptedUi& ui) {
   return it == shown.end() ? nullptr : static_cast<MainScreen*>(it->get());
 }
 
+// The title screen's first ruler, 新規ゲーム: the main screen it opens (nullptr when none).
+MainScreen* newGameFromTitle(GameContext& ctx, test::GameUi& ui) {
+  TitleScreen title(ctx, ui);
+  title.Form_Load();
+  title.List1[1].setSelected(0, true);
+  title.Command2_Click();
+  return shownMain(ui);
+}
+
 }  // namespace
 
 TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen) {
@@ -39,13 +48,7 @@ TEST(SaveLoadGameTest, SavedYearComesBackFromTheMainScreenAndFromTheTitleScreen)
   GameContext ctx(game.dir());
   ctx.rng.fixSeed(3);
   test::GameUi ui;
-  {
-    TitleScreen title(ctx, ui);
-    title.Form_Load();
-    title.List1[1].setSelected(0, true);
-    title.Command2_Click();
-  }
-  MainScreen* m = shownMain(ui);
+  MainScreen* m = newGameFromTitle(ctx, ui);
   ASSERT_NE(m, nullptr);
   m->Command1_Click(3);  // Auto: the year passes
   ASSERT_EQ(m->year(), 190);
@@ -99,11 +102,7 @@ TEST(SaveLoadGameTest, ALoadedGameShowsTheSameInterimReportAndCohesionAsTheUnsav
     Run() {
       SyntheticData::install(game);
       ctx.rng.fixSeed(11);
-      TitleScreen title(ctx, ui);
-      title.Form_Load();
-      title.List1[1].setSelected(0, true);
-      title.Command2_Click();
-      m = shownMain(ui);
+      m = newGameFromTitle(ctx, ui);
     }
   };
   Run saved;
@@ -134,13 +133,7 @@ TEST(SaveLoadGameTest, TheLoadedYearIsOnTheMainScreenWhenItsFirstTurnIsAnnounced
   GameContext ctx(game.dir());
   ctx.rng.fixSeed(5);
   test::GameUi ui;
-  {
-    TitleScreen title(ctx, ui);
-    title.Form_Load();
-    title.List1[1].setSelected(0, true);
-    title.Command2_Click();
-  }
-  MainScreen* m = shownMain(ui);
+  MainScreen* m = newGameFromTitle(ctx, ui);
   ASSERT_NE(m, nullptr);
   answerSlot(ui, "04");
   m->cmdSave_Click();
