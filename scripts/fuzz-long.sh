@@ -7,7 +7,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-10000000}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ItemReader SlotFile TemplateReader LogReader StateFiles CommentReader)
+[ ${#targets[@]} -gt 0 ] || targets=(ItemReader SlotFile TemplateReader LogReader StateFiles CommentReader HistoryRecord)
 cd "$repo"
 cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j"$(nproc)" --target velkaro_fuzz velkaro_data

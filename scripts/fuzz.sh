@@ -7,9 +7,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-20}"
 shift || true
 targets=("$@")
-# HistoryRecord is left out of the default run until its round-trip finding (a rare CP932
-# character in a faction name, see build/fuzz/findings) is understood: scripts/fuzz.sh 20 HistoryRecord.
-[ ${#targets[@]} -gt 0 ] || targets=(ItemReader StateFiles TemplateReader CommentReader SlotFile LogReader)
+[ ${#targets[@]} -gt 0 ] || targets=(ItemReader StateFiles TemplateReader CommentReader SlotFile LogReader HistoryRecord)
 cd "$repo"
 cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j"$(nproc)" --target velkaro_fuzz velkaro_data

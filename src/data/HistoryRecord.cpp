@@ -76,9 +76,10 @@ std::vector<HistoryRecord::Row> HistoryRecord::read(const GameDir& dir) {
 }
 
 std::string HistoryRecord::scoreText(double score) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.3f", score);
-  std::string text = buf;
+  // A hand-edited record may hold any finite number; its fixed form can run to 300 digits.
+  std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.3f", score)) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%.3f", score);
+  text.pop_back();
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return text == "-0" ? "0" : text;

@@ -106,4 +106,11 @@ TEST(HistoryRecord, ScoresKeepThreeDecimalsWithoutTrailingZeros) {
   EXPECT_EQ(HistoryRecord::scoreText(1e7 + 0.25), "10000000.25");  // never an exponent
   EXPECT_EQ(HistoryRecord::scoreText(-0.0001), "0");
   EXPECT_EQ(HistoryRecord::scoreText(-2.5), "-2.5");
+  // A huge score from a hand-edited record is written whole, so it reads back as itself.
+  const double huge = 1.8888888888888889e73;
+  const std::string written = HistoryRecord::scoreText(huge);
+  EXPECT_EQ(written.size(), 74u);
+  const auto rows = HistoryRecord::parse(std::string(HistoryRecord::kHeading) + "\r\n189,1,\"甲\",1,2," + written + ",0\r\n", "suiisv");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].score, huge);
 }
