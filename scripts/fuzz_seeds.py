@@ -39,6 +39,11 @@ def main():
     for i, c in enumerate(pieces(read(repo, "fuzz/seeds/LogReader/velkaro.log"))):
         put("LogReader", f"velkaro.log.{i}", c)
     put("SlotFile", "save1.ini", read(repo, "fuzz/seeds/SlotFile/save1.ini"))
+    # Only the first piece of a record has its heading line, so each piece gets one.
+    record = read(repo, "fuzz/seeds/HistoryRecord/suiisv.ini")
+    heading, _, rows = record.partition(b"\r\n")
+    for i, c in enumerate(pieces(rows)):
+        put("HistoryRecord", f"suiisv.ini.{i}", heading + b"\r\n" + c)
 
 
 if __name__ == "__main__":
