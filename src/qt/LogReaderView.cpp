@@ -15,6 +15,7 @@
 namespace velkaro::qt {
 
 namespace {
+// The width the log's lines are laid out for; a wider window gives the text all of its width.
 constexpr int kViewportWidth = 900;
 }
 
@@ -29,13 +30,14 @@ LogReaderView::LogReaderView(LogReader& screen, QtUi& ui) : ScreenView(screen, u
   auto* inner = new QHBoxLayout(frame_);
   inner->setContentsMargins(8, 0, 0, 0);
   viewport_ = new QFrame(frame_);
-  viewport_->setFixedWidth(kViewportWidth);
+  viewport_->setMinimumWidth(kViewportWidth);
+  viewport_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   text_ = new QLabel(viewport_);
   text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   text_->setTextFormat(Qt::PlainText);
   text_->setStyleSheet("QLabel { color: #2b2112; }");
   bar_ = new QScrollBar(Qt::Vertical, frame_);
-  inner->addWidget(viewport_);
+  inner->addWidget(viewport_, 1);
   inner->addWidget(bar_);
   layout->addWidget(frame_);
   viewport_->installEventFilter(this);
@@ -83,7 +85,7 @@ void LogReaderView::refresh() {
   frame_->setFixedHeight(px(reader_.Picture1Height));
   viewport_->setFixedHeight(px(reader_.Picture2Height));
   text_->setText(text(reader_.dspMsg.caption));
-  text_->setGeometry(0, px(reader_.dspMsgTop), kViewportWidth, px(reader_.dspMsgHeight));
+  placeText();
   {
     const QSignalBlocker blocker(bar_);
     bar_->setRange(0, -reader_.VScroll1.max);
@@ -95,7 +97,12 @@ void LogReaderView::refresh() {
   for (std::size_t i = 0; i < buttons_.size(); ++i) show(buttons_[i], reader_.Command1[i]);
 }
 
+void LogReaderView::placeText() {
+  text_->setGeometry(0, px(reader_.dspMsgTop), viewport_->width(), px(reader_.dspMsgHeight));
+}
+
 bool LogReaderView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched == viewport_) placeText();
   if (event->type() == QEvent::Wheel && (watched == viewport_ || watched == text_)) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     const int steps = wheel->angleDelta().y() / 120;

@@ -25,6 +25,8 @@ class LogReaderView : public ScreenView {
  private:
   int px(int units) const;
   void scrollTo(int barValue);
+  // The text over the viewport's whole width, at the game's scroll position.
+  void placeText();
 
   LogReader& reader_;
   QFrame* frame_;
