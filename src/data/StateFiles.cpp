@@ -9,9 +9,6 @@
 namespace velkaro {
 namespace {
 
-constexpr int kOfficerItems = 11;  // name, 8 numbers, jpg, commentID
-constexpr int kFactionItems = 10;  // name, 8 numbers, flag
-
 // Reads one record's items after its header; throws when the file ends inside it.
 class RecordItems {
  public:
