@@ -46,11 +46,12 @@ class LookWalk : public QObject {
 
   // The current player's strategy list light blue and only that one; no line of any list left
   // selected or under the cursor from the player before.
-  void turnShown(const char* when) {
+  void turnShown(const char* when, const char* picture) {
     ScreenWindow* w = main();
     QVERIFY(w != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QTest::qWait(100);
+    Walk::shot(picture, w);
     const int current = screen().currentPanel();
     QVERIFY2(current >= 0, when);
     QStringList wrong;
@@ -103,7 +104,7 @@ class LookWalk : public QObject {
     fits(main(), "主画面");
   }
 
-  void firstTurnOfTheYear() { turnShown("195年、一人目"); }
+  void firstTurnOfTheYear() { turnShown("195年、一人目", "main"); }
 
   // The first player looks at a faction, moves through the player list, then picks a line
   // other than the first; the second player's turn shows none of it.
@@ -129,7 +130,7 @@ class LookWalk : public QObject {
     QCOMPARE(walk_.messages.size(), 2);
     QVERIFY2(walk_.messages[1].endsWith("の番です。"), qPrintable(walk_.messages[1]));
     QVERIFY(screen().teban() > 0);
-    turnShown("195年、二人目");
+    turnShown("195年、二人目", "main-second");
   }
 
   // The second player's Auto ends the year: the narration and the year-end report on screen,
@@ -149,7 +150,7 @@ class LookWalk : public QObject {
     QTest::mouseClick(Walk::button(main(), "Auto"), Qt::LeftButton);
     QCOMPARE(walk_.stepsLeft(), 0);
     QCOMPARE(screen().year(), 196);
-    turnShown("196年、一人目");
+    turnShown("196年、一人目", "main-next-year");
   }
 
   // The smallest main window still shows five lines of every strategy menu.
@@ -158,6 +159,7 @@ class LookWalk : public QObject {
     const QSize before = w->size();
     w->resize(w->minimumSizeHint());
     QTest::qWait(100);
+    Walk::shot("main-smallest", w);
     for (int k = 0; k < velkaro::kPanels; ++k) {
       QListWidget* list = menu(k);
       const int rows = list->viewport()->height() / std::max(1, list->sizeHintForRow(0));
@@ -253,6 +255,7 @@ class LookWalk : public QObject {
       fits(&all, "軍閥一覧");
       walk_.onWindow("FactionOfficerLists", [&](ScreenWindow& w) {
         fits(&w, "各軍閥所属部将");
+        Walk::shot("faction-lists-fallen", &w);
         QList<QListWidget*> officerLists = w.findChildren<QListWidget*>();
         QList<QLabel*> names = w.findChildren<QLabel*>();
         QVERIFY(officerLists.size() == velkaro::FactionOfficerLists::kPanels);
