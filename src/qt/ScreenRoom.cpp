@@ -8,14 +8,12 @@
 namespace velkaro::qt {
 
 QMargins ScreenRoom::frame() {
+  // A window already on the screen shows what the window manager adds (nothing without one).
   for (const QWidget* w : QApplication::topLevelWidgets()) {
-    if (!w->isVisible() || !w->isWindow()) continue;
+    if (!w->isVisible() || !w->isWindow() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip) continue;
     const QRect outer = w->frameGeometry();
     const QRect inner = w->geometry();
-    if (outer != inner) {
-      return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-              outer.bottom() - inner.bottom()};
-    }
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), outer.bottom() - inner.bottom()};
   }
   return {4, 30, 4, 4};
 }

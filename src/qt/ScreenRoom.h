@@ -13,7 +13,8 @@ class ScreenRoom {
   // Where the window's inside may lie on the screen of `near` (the active window's screen when
   // null, else the primary screen).
   static QRect inside(const QWidget* near = nullptr);
-  // The window manager's frame: measured on a window already shown, else a usual title bar.
+  // The window manager's frame: measured on a window already shown, else a usual title bar
+  // and border.
   static QMargins frame();
 };
 
