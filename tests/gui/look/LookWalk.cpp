@@ -73,7 +73,8 @@ class LookWalk : public QObject {
   void initTestCase() {
     ScreenWindow* title = Walk::window("TitleScreen");
     QVERIFY(title != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(title));
+    // The window manager and a loaded machine may take a while to map the first window.
+    QVERIFY(QTest::qWaitForWindowExposed(title, 30000));
   }
 
   // The title and a ruler's detail; two rulers, a new game.
