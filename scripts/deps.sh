@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Velkaro needs, if any are missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config strace libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth xdotool
+          qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth xdotool openbox x11-utils
           clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

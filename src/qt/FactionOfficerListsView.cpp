@@ -26,9 +26,9 @@ FactionOfficerListsView::FactionOfficerListsView(FactionOfficerLists& screen, Qt
     auto* name = new QLabel(this);
     name->setAlignment(Qt::AlignCenter);
     name->setMinimumHeight(26);
-    name->setAutoFillBackground(true);
     auto* list = new QListWidget(this);
-    list->setMinimumSize(200, 140);
+    // Five columns and 戻る on a 1024-pixel-wide screen; a long list scrolls.
+    list->setMinimumSize(120, 90);
     panel->addWidget(name);
     panel->addWidget(list, 1);
     grid->addLayout(panel, i / kColumns, i % kColumns);
@@ -51,10 +51,8 @@ FactionOfficerListsView::FactionOfficerListsView(FactionOfficerLists& screen, Qt
 void FactionOfficerListsView::refresh() {
   for (std::size_t i = 0; i < names_.size(); ++i) {
     show(names_[i], lists_.Lab_name[i]);
-    QPalette palette = names_[i]->palette();
-    const std::uint32_t colour = lists_.Lab_nameBackColour[i];
-    palette.setColor(QPalette::Window, colour == kWindowColour ? QColor(0xe6, 0xdc, 0xc3) : QColor::fromRgb(colour));
-    names_[i]->setPalette(palette);
+    // A standing faction's name on the panels' cream, a destroyed one's on the game's grey.
+    setBackground(names_[i], lists_.Lab_nameBackColour[i], 0xE6DCC3);
     show(officers_[i], lists_.Chr_lst[i]);
   }
   show(back_, lists_.Command1);

@@ -1,5 +1,7 @@
 #include "qt/LogReaderView.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,12 +13,15 @@
 #include <QWheelEvent>
 
 #include "qt/PageKeys.h"
+#include "qt/ScreenRoom.h"
 
 namespace velkaro::qt {
 
 namespace {
 // The width the log's lines are laid out for; a wider window gives the text all of its width.
 constexpr int kViewportWidth = 900;
+// The margins and the button row round the frame.
+constexpr int kChromeHeight = 90;
 }
 
 LogReaderView::LogReaderView(LogReader& screen, QtUi& ui) : ScreenView(screen, ui), reader_(screen) {
@@ -42,6 +47,11 @@ LogReaderView::LogReaderView(LogReader& screen, QtUi& ui) : ScreenView(screen, u
   layout->addWidget(frame_);
   viewport_->installEventFilter(this);
   text_->installEventFilter(this);
+  // The frame as tall as the screen has room for, the buttons below it included: a low screen
+  // shows fewer lines at a time and scrolls to the rest.
+  const int room = ScreenRoom::inside().height() - kChromeHeight;
+  const int fitting = room * LogReader::kLineHeight / std::max(1, text_->fontMetrics().lineSpacing());
+  reader_.Picture1Height = std::clamp(fitting, 20 * LogReader::kLineHeight, reader_.Picture1Height);
 
   auto* row = new QHBoxLayout();
   // 前ページ, 次ページ, 最終ページ, then 閉 at the right.
@@ -70,7 +80,7 @@ int LogReaderView::px(int units) const {
 }
 
 QSize LogReaderView::preferredSize() const {
-  return {kViewportWidth + 60, px(reader_.Picture1Height) + 90};
+  return {kViewportWidth + 60, px(reader_.Picture1Height) + kChromeHeight};
 }
 
 void LogReaderView::scrollTo(int barValue) {

@@ -1,5 +1,7 @@
 #include "qt/MainScreenView.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,6 +9,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -87,6 +91,12 @@ QGroupBox* MainScreenView::makePanel(int k) {
   panel->addLayout(totals, 2, 0, 1, 2);
   panel->setColumnStretch(0, 1);
   panel->setColumnStretch(1, 1);
+  // However small the window, five lines of each list stay in sight; the rest scrolls.
+  for (QListWidget* list : {factions_[i], menus_[i]}) {
+    list->addItem(QStringLiteral("軍"));
+    list->setMinimumHeight(5 * list->sizeHintForRow(0) + 2 * list->frameWidth() + 4);
+    list->clear();
+  }
 
   RowChooser::attach(menus_[i], [this, k](int row) { strategyChosen(k, row); });
   RowChooser::attach(factions_[i], [this, k](int row) {
@@ -114,9 +124,10 @@ QVBoxLayout* MainScreenView::makePlayerColumn() {
   QFont playerFont = player_->font();
   playerFont.setBold(true);
   player_->setFont(playerFont);
-  player_->setMinimumWidth(200);
   side->addWidget(player_);
   players_ = new QListWidget(this);
+  // Narrower before the panels are: on a small window the menus keep their room.
+  players_->setMinimumWidth(90);
   players_->setMaximumWidth(240);
   side->addWidget(players_, 1);
   auto_ = new QPushButton(this);
@@ -146,9 +157,33 @@ void MainScreenView::refresh() {
     show(shozoku_[k], main_.Label1[k]);
     show(factions_[k], main_.Gun_lst[k]);
     show(menus_[k], main_.Com_Lst[k]);
+    fitWidth(menus_[k]);
     show(allianceHeads_[k], main_.Lab_Mei[k]);
     show(allianceValues_[k], main_.Lab_MeiVal[k]);
   }
+  // Hot seat: the player whose turn is announced finds no list's cursor where the one before
+  // left it (the core has dropped the lines chosen; the cursor is the view's own).
+  const std::pair<int, int> turn{main_.year(), main_.teban()};
+  if (turn != shownTurn_) {
+    shownTurn_ = turn;
+    for (QListWidget* list : findChildren<QListWidget*>()) {
+      const QSignalBlocker blocker(list);
+      list->clearSelection();
+      list->setCurrentRow(-1);
+    }
+    // The keyboard starts in the light-blue menu, the one this player chooses from.
+    const int current = main_.currentPanel();
+    if (current >= 0 && current < kPanels) menus_[static_cast<std::size_t>(current)]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void MainScreenView::fitWidth(QListWidget* list) {
+  // A menu is never narrower than its longest line: the window gives room to the menus before
+  // it gives any to the player list.
+  int widest = 0;
+  for (int i = 0; i < list->count(); ++i) widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+  const int wanted = widest + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 12;
+  if (wanted > list->minimumWidth()) list->setMinimumWidth(wanted);
 }
 
 }  // namespace velkaro::qt

@@ -2,6 +2,7 @@
 // The main screen's window: four faction panels with their strategy menus, the year line,
 // the players and the menus.
 #include <array>
+#include <utility>
 
 #include "turn/MainScreen.h"
 #include "qt/ScreenView.h"
@@ -29,6 +30,7 @@ class MainScreenView : public ScreenView {
   QGroupBox* makePanel(int k);
   QVBoxLayout* makePlayerColumn();
   void strategyChosen(int panel, int row);
+  void fitWidth(QListWidget* list);
 
   MainScreen& main_;
   QMenu* info_ = nullptr;
@@ -42,6 +44,7 @@ class MainScreenView : public ScreenView {
   QLabel* player_;
   QListWidget* players_;
   QPushButton* auto_;
+  std::pair<int, int> shownTurn_{-1, -1};  // year and turn pointer last drawn
 };
 
 }  // namespace velkaro::qt

@@ -13,7 +13,7 @@ class SaveLoadScreenView : public ScreenView {
  public:
   SaveLoadScreenView(SaveLoadScreen& screen, QtUi& ui);
   void refresh() override;
-  QSize preferredSize() const override { return {460, 520}; }
+  QSize preferredSize() const override { return {460, 440}; }
   QPushButton* escapeButton() const override { return back_; }
 
  protected:

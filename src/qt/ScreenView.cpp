@@ -51,13 +51,19 @@ void ScreenView::show(QListWidget* widget, const ListBox& list) {
   widget->setVisible(list.visible);
   widget->setEnabled(list.enabled);
   widget->setToolTip(text(list.toolTip));
-  QPalette palette = widget->palette();
-  if (list.backColour == kWindowColour) {
-    palette.setColor(QPalette::Base, widget->style()->standardPalette().color(QPalette::Base));
-  } else {
-    palette.setColor(QPalette::Base, QColor::fromRgb(list.backColour));
-  }
-  widget->setPalette(palette);
+  setBackground(widget, list.backColour);
+}
+
+void ScreenView::setBackground(QWidget* widget, std::uint32_t colour, std::uint32_t windowColour) {
+  // Through a style sheet of the widget's own: under the program's style sheet (the scroll
+  // bars) Qt draws lists and labels without the colours of their palettes.
+  const std::uint32_t shown = colour == kWindowColour ? windowColour : colour;
+  const QString rule = shown == kWindowColour
+                           ? QString()
+                           : QStringLiteral("%1 { background-color: #%2; }")
+                                 .arg(QString::fromUtf8(widget->metaObject()->className()))
+                                 .arg(shown & 0xFFFFFFu, 6, 16, QChar('0'));
+  if (widget->styleSheet() != rule) widget->setStyleSheet(rule);
 }
 
 QPushButton* ScreenView::addButton(QBoxLayout* row, const std::function<void()>& event) {

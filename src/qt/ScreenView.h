@@ -38,6 +38,9 @@ class ScreenView : public QWidget {
   static void show(QLabel* widget, const Label& label);
   static void show(QPushButton* widget, const Button& button);
   static void show(QListWidget* widget, const ListBox& list);
+  // The background in the game's colour; kWindowColour draws `windowColour`, which is the
+  // style's own background unless given.
+  static void setBackground(QWidget* widget, std::uint32_t colour, std::uint32_t windowColour = kWindowColour);
   // Copies the user's selection of a multi-select list back into the core list.
   static void takeSelection(QListWidget* widget, ListBox& list);
   // A command button of the usual size appended to the row; a click runs the event.

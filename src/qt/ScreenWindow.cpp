@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "qt/QtUi.h"
+#include "qt/ScreenRoom.h"
 #include "qt/ScreenView.h"
 #include "qt/WindowPlacement.h"
 
@@ -18,7 +19,8 @@ ScreenWindow::ScreenWindow(Screen& screen, ScreenView* view, QtUi& ui) : screen_
   layout->setContentsMargins(0, 0, 0, 0);
   if (view_ != nullptr) {
     layout->addWidget(view_);
-    resize(view_->preferredSize());
+    // The size the view asks for, as far as the screen the window opens on has room for it.
+    resize(view_->preferredSize().boundedTo(ScreenRoom::inside().size()));
   }
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
@@ -55,8 +57,11 @@ void ScreenWindow::refresh() {
 
 void ScreenWindow::placeBesideOpener() {
   if (openedFrom_ == nullptr || !openedFrom_->isVisible() || openedFrom_->screen() == nullptr) return;
-  const QRect list(openedFrom_->mapToGlobal(QPoint(0, 0)), openedFrom_->size());
-  const QRect area = openedFrom_->screen()->availableGeometry();
+  // The window's frame must neither cover the list nor leave the screen.
+  const QMargins frame = ScreenRoom::frame();
+  const QRect list = QRect(openedFrom_->mapToGlobal(QPoint(0, 0)), openedFrom_->size())
+                         .marginsAdded(QMargins(frame.right(), frame.bottom(), frame.left(), frame.top()));
+  const QRect area = ScreenRoom::inside(openedFrom_);
   const QRect place = WindowPlacement::beside(list, size(), minimumSizeHint(), area);
   if (place.isValid()) setGeometry(place);
 }

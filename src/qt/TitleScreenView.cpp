@@ -23,8 +23,10 @@ TitleScreenView::TitleScreenView(TitleScreen& screen, QtUi& ui) : ScreenView(scr
   grid->setHorizontalSpacing(16);
   makeLists(grid);
   makeButtons(grid);
+  // The 君主名 list is narrow (names are short): a ruler's detail opens to its left, beside it,
+  // even on a 1024-pixel-wide screen.
   grid->setColumnStretch(0, 3);
-  grid->setColumnStretch(1, 2);
+  grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
   grid->setRowStretch(2, 1);
   makeSplash();

@@ -193,10 +193,18 @@ void MainScreen::tebanIncliment_rtn() {
     ++teban_;
   }
   if (teban_ < ctx_.FACTION_MAX && teban_ < kPlayerSlots) {
+    forgetLines();
     const std::string& name = ctx_.playerName[static_cast<std::size_t>(teban_)];
     ui_.msgBox(name + "の番です。", MsgStyle::OkOnly);
     Label6.caption = "プレイヤー" + lineBreak_ + "（" + name + "）";
   }
+}
+
+void MainScreen::forgetLines() {
+  // Hot seat: the next player is shown no line the player before clicked in any list.
+  for (ListBox& list : Gun_lst) list.listIndex = -1;
+  for (ListBox& list : Com_Lst) list.listIndex = -1;
+  dsp_PC.listIndex = -1;
 }
 
 void MainScreen::Tagun_rtn() { ComputerChoice(ctx_).Tagun_rtn(Gun_lst); }

@@ -78,6 +78,7 @@ class MainScreen : public Screen {
   void startLoadedGame();
   void setScenarioValues();
   void endTurn();
+  void forgetLines();
   bool unsavedOk(const std::string& consequence = {});
   std::string chosenLineText(int faction, int panel) const;
   // The player confirms the explained line: it becomes the faction's choice and the turn passes.

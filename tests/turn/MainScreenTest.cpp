@@ -264,3 +264,26 @@ TEST_F(MainFixture, MenusAskBeforeUnsavedWorkIsLost) {
   m.cmdVer_Click();
   EXPECT_EQ(ui.messages.back(), MainScreen::kVersion);
 }
+
+TEST_F(MainFixture, TheNextPlayerIsAnnouncedWithNoLineChosenInAnyList) {
+  MainScreen& m = start(1, {0, 2});
+  ui.onShow("StrategyExplanation", [](Screen& s) { static_cast<StrategyExplanation&>(s).Command1_Click(1); });
+  // What the lists hold at each announcement of a turn.
+  std::vector<std::string> chosen;
+  ui.onMessage = [&](const std::string& text) {
+    if (text.size() < 15 || text.compare(text.size() - 15, 15, "の番です。") != 0) return;
+    std::string lines;
+    for (std::size_t k = 0; k < kPanels; ++k) lines += std::to_string(m.Gun_lst[k].listIndex) + std::to_string(m.Com_Lst[k].listIndex);
+    chosen.push_back(lines + std::to_string(m.dsp_PC.listIndex));
+  };
+  // The first player looks at a faction, at the other player, and picks a line.
+  m.Gun_lst[0].listIndex = 2;
+  m.dsp_PC.listIndex = 1;
+  m.Com_Lst[1].listIndex = m.Com_Lst[1].listCount() - 1;
+  m.Com_Lst_Click(1);
+  // The second looks at a faction of the other panel and leaves the year to the computer.
+  m.Gun_lst[1].listIndex = 1;
+  m.Command1_Click(3);
+  EXPECT_EQ(m.year(), 190);
+  EXPECT_EQ(chosen, (std::vector<std::string>{"-1-1-1-1-1-1-1-1-1", "-1-1-1-1-1-1-1-1-1"}));
+}
