@@ -13,15 +13,19 @@ if(TARGET velkaro-check)
 endif()
 # Read-only once installed: every player's game directory receives its own copy on the first start.
 install(DIRECTORY ${VELKARO_SHIPPED_INI}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/velkaro/ini)
+# The manual the game shows under ヘルプ, with its pictures.
+install(DIRECTORY ${VELKARO_SHIPPED_HELP}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/velkaro/help)
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # Desktop programs live in bin here (see the override's reason); -DCMAKE_INSTALL_BINDIR=games gives /usr/games.
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME velkaro)
 
 # Manual pages and the changelog go in compressed, as Debian keeps them (gzip -n: the same bytes every build).
 set(VELKARO_COMPRESSED)
-foreach(page velkaro.6 velkaro-sim.6 velkaro-check.6 changelog)
+foreach(page velkaro.6 velkaro-sim.6 velkaro-check.6 man/ja/velkaro.6 changelog)
   set(out ${CMAKE_BINARY_DIR}/packaging/${page}.gz)
+  get_filename_component(folder ${out} DIRECTORY)
   add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${page} ${CMAKE_BINARY_DIR}/packaging/${page}
     COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${page}
     DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${page})
@@ -35,7 +39,11 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INS
 if(VELKARO_QT)
   install(TARGETS velkaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_BINARY_DIR}/packaging/velkaro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  # man -L ja velkaro
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/man/ja/velkaro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man6)
   install(FILES packaging/velkaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # The software centres' listing (appstreamcli validate --no-net checks it in the tests).
+  install(FILES packaging/example.velkaro.Velkaro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES packaging/icons/velkaro.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   foreach(size 48 256)
     install(FILES packaging/icons/velkaro-${size}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Velkaro needs, if any are missing.
 set -euo pipefail
+# file: cpack's Debian generator needs it; appstream, desktop-file-utils and man-db check the
+# packaging files in the tests.
 packages=(build-essential cmake pkg-config strace libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth xdotool openbox x11-utils
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev file appstream desktop-file-utils man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "data/GameDirectory.h"
+#include "qt/HelpWindow.h"
 #include "qt/QtUi.h"
 #include "qt/RowChooser.h"
 
@@ -47,6 +49,7 @@ QMenuBar* MainScreenView::makeMenus() {
   QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
   QMenu* info = bar->addMenu(QStringLiteral("情報(&I)"));
   QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   // The event holds the screen itself, not the view: with g++ 12, UBSan took the view's member
   // reached from the inner lambda for an object of the wrong type at the inner closure's address.
   auto item = [this](QMenu* menu, const char* text, void (MainScreen::*handler)()) {
@@ -64,8 +67,14 @@ QMenuBar* MainScreenView::makeMenus() {
   item(info, "勢力推移(&H)", &MainScreen::cmdSuii_Click);
   item(tools, "ログを見る(&G)", &MainScreen::mnLog_Click);
   item(tools, "バージョン情報(&V)", &MainScreen::cmdVer_Click);
+  // The manual is no screen of the game: it opens beside the windows and changes nothing.
+  QAction* manual = help->addAction(QStringLiteral("遊び方(&M)"));
+  manual->setShortcut(QKeySequence(Qt::Key_F1));
+  manual->setShortcutContext(Qt::ApplicationShortcut);
+  connect(manual, &QAction::triggered, this,
+          [] { HelpWindow::open(HelpWindow::installedManual(GameDirectory::runningExecutableFolder())); });
   // Menus are as wide as their longest item: a narrow style sheet must not elide them.
-  for (QMenu* menu : {file, info, tools}) menu->setMinimumWidth(menu->sizeHint().width() + 40);
+  for (QMenu* menu : {file, info, tools, help}) menu->setMinimumWidth(menu->sizeHint().width() + 40);
   info_ = info;
   return bar;
 }
