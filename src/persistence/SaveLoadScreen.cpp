@@ -76,11 +76,15 @@ bool SaveLoadScreen::save_rtn() {
 bool SaveLoadScreen::Rinload_rtn() {
   // Every file of the slot is read and checked before the question, so a slot that cannot be
   // loaded whole is refused with the file and the reason, and nothing is replaced.
+  // Sound files that no longer match the slot's stamp are not refused here: the player may have
+  // edited the save on purpose, and is asked (changedOk).
+  changesAccepted_ = false;
   try {
-    const auto contents = SaveSlot(ctx_.dir, number_).inspect();
-    previewYear_ = contents.entries[0];
-    previewScenario_ = contents.entries[4];
-    previewName_ = contents.previewName();
+    const SaveSlot::Inspection found = SaveSlot(ctx_.dir, number_).examine();
+    previewYear_ = found.contents.entries[0];
+    previewScenario_ = found.contents.entries[4];
+    previewName_ = found.contents.previewName();
+    changedFile_ = found.changedFile;
   } catch (const DataError& e) {
     refusal_ = e.what();
     return false;
@@ -89,11 +93,20 @@ bool SaveLoadScreen::Rinload_rtn() {
   return true;
 }
 
+bool SaveLoadScreen::changedOk() {
+  if (!changedFile_) return true;
+  const std::string question = "セーブ「save" + number_ + "」のファイルはゲームの外で変更されています（「" + *changedFile_ +
+                               "」）。" + lineBreak_ + "このままロードしますか？";
+  changesAccepted_ = ui_.msgBox(question, MsgStyle::YesNo) == MsgResult::Yes;
+  return changesAccepted_;
+}
+
 void SaveLoadScreen::loadSlot() {
   if (!Rinload_rtn()) {
     ui_.msgBox(std::string(kNotFound) + kCrLf + refusal_, MsgStyle::OkOnly);
     return;
   }
+  if (!changedOk()) return;
   const std::string question = Lab_num.caption + "シナリオ" + numStr(previewScenario_) + previewName_ +
                                numStr(previewYear_) + "年" + lineBreak_ + "これをロードしますか？";
   if (ui_.msgBox(question, MsgStyle::OkCancel) != MsgResult::Ok) return;
@@ -107,7 +120,7 @@ bool SaveLoadScreen::load_rtn() {
   const SaveSlot slot(ctx_.dir, number_);
   SaveSlot::Contents contents;
   try {
-    contents = slot.restore();
+    contents = slot.restore(changesAccepted_ ? SaveSlot::Changes::accepted : SaveSlot::Changes::refused);
   } catch (const DataError& e) {
     ctx_.confirmResult = 0;
     ui_.msgBox(std::string("ロードできませんでした。") + kCrLf + e.what(), MsgStyle::OkOnly);

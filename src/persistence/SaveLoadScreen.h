@@ -2,6 +2,7 @@
 // The save and load screen: the player types a slot number on the digit keys and saves the
 // running game into that slot (mode 1) or loads the slot into the running game (mode 2).
 #include <array>
+#include <optional>
 #include <string>
 
 #include "ui/Screen.h"
@@ -35,6 +36,9 @@ class SaveLoadScreen : public Screen {
   bool load_rtn();
   // Reads and checks the slot for the load question; false when it cannot be loaded whole.
   bool Rinload_rtn();
+  // Asks whether a slot whose files were changed outside the game is to be loaded as it
+  // stands; true for a slot that was not changed, or when the player says Yes.
+  bool changedOk();
 
   const std::string& typedNumber() const { return number_; }
 
@@ -51,6 +55,8 @@ class SaveLoadScreen : public Screen {
   int16 previewScenario_ = 0;
   std::string previewName_;
   std::string refusal_;  // why the last preview failed: the file and the reason
+  std::optional<std::string> changedFile_;  // the first slot file that does not match the stamp
+  bool changesAccepted_ = false;
 };
 
 }  // namespace velkaro

@@ -1,5 +1,6 @@
 #include "persistence/SaveSlot.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -128,48 +129,78 @@ void checkValues(const SaveSlot& slot, const SaveSlot::Contents& c) {
     refuse("年" + std::to_string(year) + "はシナリオ" + std::to_string(scenario) + "の" + std::to_string(s.startYear) +
            "〜" + std::to_string(s.endYear) + "年の範囲外です");
   }
+  auto officerId = [&](std::size_t player, const char* what, int id) {
+    if (id < 0 || id > kLoadedOfficers) {
+      refuse("プレイヤー" + std::to_string(player) + "の" + what + std::to_string(id) + "は0〜" +
+             std::to_string(kLoadedOfficers) + "の範囲外です");
+    }
+  };
   for (std::size_t i = 0; i < c.players.size(); ++i) {
     const int faction = c.players[i].faction;
     if (faction < 0 || faction > s.factionMax) {
       refuse("プレイヤー" + std::to_string(i) + "の軍閥番号" + std::to_string(faction) + "は0〜" +
              std::to_string(s.factionMax) + "の範囲外です");
     }
+    officerId(i, "君主", c.players[i].ruler);
+    officerId(i, "盟主", c.players[i].alliance);
   }
 }
 
+// The bytes as UTF-8; a byte that is not CP932 is named by its line, so a hand edit is found.
 std::string decoded(const std::string& bytes, const std::string& file) {
-  auto text = Codec::toUtf8(bytes);
-  if (!text) throw DataError::encoding(file, "CP932として読めないバイトがあります");
-  return *text;
+  if (auto text = Codec::toUtf8(bytes)) return *text;
+  // CR and LF are never the second byte of a CP932 character, so lines can be tried one by one.
+  std::size_t line = 1;
+  for (std::size_t start = 0; start < bytes.size(); ++line) {
+    const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+    if (!Codec::toUtf8(bytes.substr(start, end - start))) break;
+    start = end + 1;
+  }
+  throw DataError::encoding(file, std::to_string(line) + "行目にCP932として読めないバイトがあります");
 }
 
 }  // namespace
 
-SaveSlot::Contents SaveSlot::inspect(std::array<std::string, 4>* bytesOut) const {
+SaveSlot::Inspection SaveSlot::examine(std::array<std::string, 4>* bytesOut) const {
   const auto plan = copies(*this);
   std::array<std::string, 4> bytes;
   for (std::size_t i = 0; i < plan.size(); ++i) bytes[i] = TextFile::readBytes(dir_, plan[i].slot);
   const std::string slotBytes = TextFile::readBytes(dir_, slotFile());
+
+  // What the files hold comes first: a file that cannot carry a game on is refused for that,
+  // whether or not it still matches the stamp.
+  const auto contents = parseContents(decoded(slotBytes, slotFile()));
+  if (!contents) throw DataError::malformed(slotFile(), "行が足りないか、数値でない項目があります");
+  checkValues(*this, *contents);
+  const RecordSet::InPlay inPlay{kLoadedOfficers};
+  RecordSet::check(decoded(bytes[0], busvFile()), busvFile(), RecordSet::Kind::Officers, kLoadedOfficers, true, inPlay);
+  RecordSet::check(decoded(bytes[1], gunsvFile()), gunsvFile(), RecordSet::Kind::Factions,
+                   Scenario::byNumber(contents->entries[4]).factionMax, true, inPlay);
+  decoded(bytes[2], cmtsvFile());
+  decoded(bytes[3], logFile());
+
+  Inspection found{*contents, std::nullopt};
   if (dir_.exists(stampFile()) || std::filesystem::exists(dir_.resolve(stampFile()))) {
     std::vector<SlotStamp::File> files;
     for (std::size_t i = 0; i < plan.size(); ++i) files.emplace_back(plan[i].slot, bytes[i]);
     files.emplace_back(slotFile(), slotBytes);
-    const auto odd = SlotStamp::mismatch(TextFile::read(dir_, stampFile()), stampFile(), files);
-    if (odd) {
-      throw DataError(*odd, "セーブ「save" + number_ + "」のファイルが揃っていません（「" + *odd +
-                                "」が同じセーブのものではありません）。このセーブはロードできません。");
+    try {
+      found.changedFile = SlotStamp::mismatch(TextFile::read(dir_, stampFile()), stampFile(), files);
+    } catch (const DataError&) {
+      found.changedFile = stampFile();  // a stamp that cannot be read vouches for nothing
     }
   }
-  const auto contents = parseContents(decoded(slotBytes, slotFile()));
-  if (!contents) throw DataError::malformed(slotFile(), "行が足りないか、数値でない項目があります");
-  checkValues(*this, *contents);
-  RecordSet::check(decoded(bytes[0], busvFile()), busvFile(), RecordSet::Kind::Officers, kLoadedOfficers);
-  RecordSet::check(decoded(bytes[1], gunsvFile()), gunsvFile(), RecordSet::Kind::Factions,
-                   Scenario::byNumber(contents->entries[4]).factionMax);
-  decoded(bytes[2], cmtsvFile());
-  decoded(bytes[3], logFile());
   if (bytesOut != nullptr) *bytesOut = std::move(bytes);
-  return *contents;
+  return found;
+}
+
+SaveSlot::Contents SaveSlot::inspect(std::array<std::string, 4>* bytes) const {
+  Inspection found = examine(bytes);
+  if (found.changedFile) {
+    throw DataError(*found.changedFile, "セーブ「save" + number_ + "」のファイルが揃っていません（「" + *found.changedFile +
+                                            "」が同じセーブのものではありません）。このセーブはロードできません。");
+  }
+  return found.contents;
 }
 
 std::vector<std::string> SaveSlot::journaled() const {
@@ -221,10 +252,10 @@ void SaveSlot::save(const GameContext& ctx) const {
   }
 }
 
-SaveSlot::Contents SaveSlot::restore() const {
+SaveSlot::Contents SaveSlot::restore(Changes changes) const {
   SlotJournal::recover(dir_);
   std::array<std::string, 4> bytes;
-  const Contents contents = inspect(&bytes);
+  const Contents contents = changes == Changes::accepted ? examine(&bytes).contents : inspect(&bytes);
   const auto plan = copies(*this);
   const std::optional<std::string> history = savedHistory();
   std::vector<std::string> games;

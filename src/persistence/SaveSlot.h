@@ -53,10 +53,24 @@ class SaveSlot {
   // The slot file's values; nullopt when it is missing or cannot be read as a slot file.
   std::optional<Contents> readContents() const;
 
-  // Reads and checks every file of the slot as a load needs it: all five there and regular
-  // files, the stamp (when there is one) matching each, the slot file whole with its values in
-  // range, the officer and faction files holding every record whole. Throws DataError naming
-  // the file and the reason. `bytes` receives the four game files' raw bytes.
+  // What a look at the slot found: its values, and whether its files are the ones it was saved with.
+  struct Inspection {
+    Contents contents;
+    // The first file that does not match the slot's stamp (the stamp itself when it cannot be
+    // read): the file was changed by hand or comes from another save. Empty when every file
+    // matches and for slots of older saves, which have no stamp.
+    std::optional<std::string> changedFile;
+  };
+
+  // Reads and checks every file of the slot for what it holds, as a load needs it: all five
+  // there and regular files, each in CP932, the slot file whole with its values in range, the
+  // officer and faction files holding every record whole with every value in range. Throws
+  // DataError naming the file and the reason. Only then are the files compared with the stamp,
+  // so a broken file is named for what is wrong with it, and a sound one that was changed is
+  // reported in `changedFile`. `bytes` receives the four game files' raw bytes.
+  Inspection examine(std::array<std::string, 4>* bytes = nullptr) const;
+
+  // examine, and a changed file is refused as well (DataError naming the slot and the file).
   Contents inspect(std::array<std::string, 4>* bytes = nullptr) const;
 
   // Copies the four game files into the slot and writes the slot file and the stamp, under a
@@ -64,9 +78,14 @@ class SaveSlot {
   // Throws DataError; the slot is as it was then.
   void save(const GameContext& ctx) const;
 
-  // Checks the slot (inspect) and copies it back over the four game files under a rollback
-  // journal, and returns its values. Throws DataError; the game files are unchanged then.
-  Contents restore() const;
+  // Whether a load takes files that no longer match the slot's stamp: only once the player has
+  // been asked and agreed.
+  enum class Changes { refused, accepted };
+
+  // Checks the slot (examine; a changed file is refused unless `changes` accepts it) and copies
+  // it back over the four game files under a rollback journal, and returns its values. Throws
+  // DataError; the game files are unchanged then.
+  Contents restore(Changes changes = Changes::refused) const;
 
   static std::string slotFileText(const GameContext& ctx);
   // The slot file's values from its UTF-8 text; nullopt when lines or numbers are missing.

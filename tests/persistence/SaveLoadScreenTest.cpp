@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <vector>
 
+#include "data/DataError.h"
 #include "support/GameUi.h"
 #include "persistence/SaveLoadScreen.h"
 #include "persistence/SaveSlot.h"
@@ -343,7 +346,7 @@ std::string refusedLoad(SlotFixture& f, const std::string& digits) {
 
 }  // namespace
 
-TEST_F(SlotFixture, SlotMixedFromTwoGamesIsRefusedByName) {
+TEST_F(SlotFixture, SlotMixedFromTwoGamesIsLoadedOnlyAfterTheQuestion) {
   SaveLoadScreen& s1 = open(1);
   type(s1, "1");
   s1.Command2_Click(1);
@@ -355,17 +358,35 @@ TEST_F(SlotFixture, SlotMixedFromTwoGamesIsRefusedByName) {
                              std::filesystem::copy_options::overwrite_existing);
   writeGame("現");
   const auto before = snapshot();
+  ui.queuedAnswers.push_back(MsgResult::No);
   const std::string message = refusedLoad(*this, "1");
-  EXPECT_NE(message.find("save1"), std::string::npos) << message;
-  EXPECT_NE(message.find("gunsv1.ini"), std::string::npos) << message;
+  EXPECT_EQ(message, "セーブ「save1」のファイルはゲームの外で変更されています（「\\save\\gunsv1.ini」）。\r\nこのままロードしますか？");
+  EXPECT_EQ(ui.messages.size(), 1u) << "no load question after No";
   EXPECT_EQ(snapshot(), before);
+  // Asked through the core directly, the slot is still refused unless the change was accepted.
+  EXPECT_THROW(SaveSlot(game.dir(), "1").restore(), DataError);
+  EXPECT_EQ(snapshot(), before);
+
+  // Yes, then OK: the slot loads as it stands, one file from each save.
+  ui.messages.clear();
+  SaveLoadScreen& accepted = open(2);
+  type(accepted, "1");
+  accepted.Command2_Click(1);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[1], "save1シナリオ 2乙軍4 195年\r\nこれをロードしますか？");
+  EXPECT_TRUE(accepted.closed);
+  EXPECT_EQ(ctx.confirmResult, 1);
+  EXPECT_NE(game.readText("ini/busv.ini").find("今武将"), std::string::npos);
+  EXPECT_NE(game.readText("ini/gunsv.ini").find("他軍"), std::string::npos);
 
   // The same slot without its stamp, as older saves wrote it, loads on its contents alone.
   std::filesystem::remove(game.root() / "save/stamp2.ini");
+  ui.messages.clear();
   SaveLoadScreen& load = open(2);
   type(load, "2");
   load.Command2_Click(1);
   EXPECT_TRUE(load.closed);
+  EXPECT_EQ(ui.messages.size(), 1u) << "only the load question";
   EXPECT_NE(game.readText("ini/busv.ini").find("他武将"), std::string::npos);
 }
 
@@ -417,4 +438,126 @@ TEST_F(SlotFixture, FolderInPlaceOfASlotFileIsNamedAsSuch) {
   std::filesystem::create_directories(game.root() / "save/busv4.ini");
   const std::string message = refusedLoad(*this, "4");
   EXPECT_NE(message.find("「\\save\\busv4.ini」はファイルではありません"), std::string::npos) << message;
+}
+
+namespace {
+
+// Replaces the first `from` in a slot file of CP932 text.
+void edit(const TempGameDir& game, const std::string& file, const std::string& from, const std::string& to) {
+  std::string text = game.readText(file);
+  const auto at = text.find(from);
+  ASSERT_NE(at, std::string::npos) << file << ": " << from;
+  text.replace(at, from.size(), to);
+  game.writeBytes(file, *Codec::toCp932(text));
+}
+
+}  // namespace
+
+// Slots saved by the game and then edited by hand, each in a way a game cannot go on from: the
+// refusal names the file and what is wrong with it, not the stamp, and nothing is asked.
+TEST_F(SlotFixture, HandEditedSlotsAreRefusedWithTheirOwnReason) {
+  struct Case {
+    const char* what;
+    const char* file;
+    std::function<void()> breakIt;
+    const char* reason;
+  };
+  const std::vector<Case> cases = {
+      {"year -5", "save3.ini", [&] { edit(game, "save/save3.ini", "\r\n195,", "\r\n-5,"); }, "年-5はシナリオ2の"},
+      {"scenario 9", "save3.ini", [&] { edit(game, "save/save3.ini", ",40,2,9\r\n", ",40,9,9\r\n"); },
+       "シナリオ番号9は1〜6の範囲外です"},
+      {"player ruler 999", "save3.ini", [&] { edit(game, "save/save3.ini", "\r\n31\r\n", "\r\n999\r\n"); },
+       "プレイヤー3の君主999は0〜170の範囲外です"},
+      {"ability of 40", "busv3.ini", [&] { edit(game, "save/busv3.ini", "\r\n1,2,3,4\r\n", "\r\n1,40,3,4\r\n"); },
+       "記録 .1 の武勇 40 は 1〜10 の範囲外です"},
+      {"ability of 0", "busv3.ini", [&] { edit(game, "save/busv3.ini", "\r\n5,6\r\n", "\r\n5,0\r\n"); },
+       "記録 .1 の節度 0 は 1〜10 の範囲外です"},
+      {"post 7", "busv3.ini", [&] { edit(game, "save/busv3.ini", "\r\n1,5\r\n", "\r\n1,7\r\n"); },
+       "記録 .1 の職業 7 は 0〜6 の範囲外です"},
+      {"truncated officer file", "busv3.ini",
+       [&] {
+         const std::string bytes = game.readBytes("save/busv3.ini");
+         const auto record = bytes.find("\r\n.100\r\n");
+         game.writeBytes("save/busv3.ini", bytes.substr(0, bytes.find("\r\n", record + 8) + 2));  // header and name
+       },
+       "記録 .100 が途中で終わっています"},
+      {"name that is not CP932", "busv3.ini",
+       [&] {
+         std::string bytes = game.readBytes("save/busv3.ini");
+         bytes.replace(bytes.find('"') + 1, 2, "\x81\x7f");
+         game.writeBytes("save/busv3.ini", bytes);
+       },
+       "文字コードが正しくありません（2行目にCP932として読めないバイトがあります）"},
+      {"order of 150", "gunsv3.ini", [&] { edit(game, "save/gunsv3.ini", "1,1,10,2,3,4,5,6", "1,1,10,2,3,150,5,6"); },
+       "記録 .1 の治安 150 は 0〜100 の範囲外です"},
+      {"troops past 16 bits", "gunsv3.ini", [&] { edit(game, "save/gunsv3.ini", "1,1,10,2,3,4,5,6", "1,1,99999,2,3,4,5,6"); },
+       "記録 .1 の兵力 99999 は 0〜32767 の範囲外です"},
+      {"ruler 171", "gunsv3.ini", [&] { edit(game, "save/gunsv3.ini", "1,1,10,2,3,4,5,6", "1,171,10,2,3,4,5,6"); },
+       "記録 .1 の君主 171 は 0〜170 の範囲外です"},
+      {"destroyed flag of a word", "gunsv3.ini", [&] { edit(game, "save/gunsv3.ini", "\"FALSE\"", "\"はい\""); },
+       "記録 .1 の滅亡の印「はい」は「TRUE」「FALSE」「false」のどれでもありません"},
+      {"log that is not CP932", "velkarolog3.log",
+       [&] { game.writeBytes("save/velkarolog3.log", game.readBytes("save/velkarolog3.log") + "\x81\x7f"); },
+       "6行目にCP932として読めないバイトがあります"},
+  };
+  for (const Case& c : cases) {
+    SaveLoadScreen& save = open(1);
+    type(save, "3");
+    save.Command2_Click(1);
+    c.breakIt();
+    const auto before = snapshot();
+    const std::string message = refusedLoad(*this, "3");
+    EXPECT_EQ(ui.messages.size(), 1u) << c.what << ": a broken slot is refused without a question";
+    EXPECT_EQ(message.rfind("ファイルが見つかりません\r\n", 0), 0u) << c.what << ": " << message;
+    EXPECT_NE(message.find(std::string("「\\save\\") + c.file + "」"), std::string::npos) << c.what << ": " << message;
+    EXPECT_NE(message.find(c.reason), std::string::npos) << c.what << ": " << message;
+    EXPECT_EQ(message.find("揃っていません"), std::string::npos) << c.what << ": " << message;
+    EXPECT_EQ(snapshot(), before) << c.what;
+  }
+}
+
+// An edit that leaves every value sound (a renamed officer) loads, once the player has said
+// that the changed files are wanted; a No replaces nothing.
+TEST_F(SlotFixture, HarmlessEditAsksAndLoadsOnYes) {
+  SaveLoadScreen& save = open(1);
+  type(save, "5");
+  save.Command2_Click(1);
+  edit(game, "save/busv5.ini", "今武将5", "改名5");
+  writeGame("現");
+  const auto before = snapshot();
+
+  std::vector<MsgStyle> styles;
+  ui.policy = [&](const std::string&, MsgStyle style) {
+    styles.push_back(style);
+    return style == MsgStyle::YesNo ? MsgResult::No : MsgResult::Ok;
+  };
+  const std::string question = refusedLoad(*this, "5");
+  EXPECT_EQ(question, "セーブ「save5」のファイルはゲームの外で変更されています（「\\save\\busv5.ini」）。\r\nこのままロードしますか？");
+  EXPECT_EQ(styles, std::vector<MsgStyle>{MsgStyle::YesNo});
+  EXPECT_EQ(snapshot(), before);
+  EXPECT_EQ(ctx.OFFICER_MAX, 155) << "no value was taken from the slot";
+
+  styles.clear();
+  ui.policy = [&](const std::string&, MsgStyle style) {
+    styles.push_back(style);
+    return style == MsgStyle::YesNo ? MsgResult::Yes : MsgResult::Ok;
+  };
+  ui.messages.clear();
+  SaveLoadScreen& load = open(2);
+  type(load, "5");
+  load.Command2_Click(1);
+  EXPECT_EQ(styles, (std::vector<MsgStyle>{MsgStyle::YesNo, MsgStyle::OkCancel}));
+  EXPECT_TRUE(load.closed);
+  EXPECT_EQ(ctx.confirmResult, 1);
+  EXPECT_EQ(ctx.slotRecord[0], 195);
+  EXPECT_EQ(game.readBytes("ini/busv.ini"), game.readBytes("save/busv5.ini"));
+  EXPECT_NE(game.readText("ini/busv.ini").find("改名5"), std::string::npos);
+  EXPECT_FALSE(exists("save/load.journal"));
+
+  // Yes to the changed files and Cancel to the load question still replaces nothing.
+  writeGame("後");
+  const auto later = snapshot();
+  ui.policy = [](const std::string&, MsgStyle style) { return style == MsgStyle::YesNo ? MsgResult::Yes : MsgResult::Cancel; };
+  refusedLoad(*this, "5");
+  EXPECT_EQ(snapshot(), later);
 }

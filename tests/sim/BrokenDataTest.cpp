@@ -34,6 +34,7 @@ struct BrokenCase {
   std::function<void(TempGameDir&)> breakIt;
   bool load = false;  // continue slot 1 instead of a new game
   bool asOtherUser = false;  // played without root's rights, so that permission bits count
+  const char* reason = nullptr;  // what the message must say besides the file, when given
 };
 
 void cut(TempGameDir& g, const std::string& file, std::size_t keep) {
@@ -151,6 +152,45 @@ const std::vector<BrokenCase>& cases() {
          g.writeBytes("save/busv1.ini", bytes.substr(0, bytes.find("\r\n.100\r\n") + 2));
        },
        true},
+      // Slot files edited by hand: each is refused for what it holds, naming the file.
+      {"slot year of -5", "save1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) { replaceText(g, "save/save1.ini", "\r\n191,", "\r\n-5,"); }, true, false,
+       "年-5はシナリオ1の"},
+      {"slot scenario 9", "save1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) {
+         std::string text = g.readText("save/save1.ini");
+         const auto second = text.find("\r\n") + 2;
+         const auto end = text.find("\r\n", second);
+         const auto scenario = text.rfind(',', text.rfind(',', end - 1) - 1) + 1;  // the fifth of six entries
+         text.replace(scenario, 1, "9");
+         g.writeBytes("save/save1.ini", *Codec::toCp932(text));
+       },
+       true, false, "シナリオ番号9は1〜6の範囲外です"},
+      {"slot ability of 40", "busv1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) {
+         std::string text = g.readText("save/busv1.ini");
+         const auto numbers = text.find("\r\n", text.find("\r\n") + 2) + 2;  // the file opens with ".1" and its name
+         text.replace(numbers, text.find(',', numbers) - numbers, "40");
+         g.writeBytes("save/busv1.ini", *Codec::toCp932(text));
+       },
+       true, false, "記録 .1 の政治 40 は 1〜10 の範囲外です"},
+      {"slot officer file cut in half", "busv1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) {
+         const std::string text = g.readText("save/busv1.ini");
+         g.writeBytes("save/busv1.ini", *Codec::toCp932(text.substr(0, text.find("\r\n", text.size() / 2))));
+       },
+       true, false, "記録 ."},
+      {"slot officer name that is not CP932", "busv1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) {
+         std::string bytes = g.readBytes("save/busv1.ini");
+         bytes.replace(bytes.find("\r\n") + 2, 2, "\x81\x7f");
+         g.writeBytes("save/busv1.ini", bytes);
+       },
+       true, false, "2行目にCP932として読めないバイトがあります"},
+      // A sound edit: the player is asked, and the simulator says No unless told otherwise.
+      {"slot comments edited harmlessly", "Cmtsv1.ini", Outcome::NamesTheFile,
+       [](TempGameDir& g) { g.writeBytes("save/Cmtsv1.ini", g.readBytes("save/Cmtsv1.ini") + "\r\n"); }, true, false,
+       "ゲームの外で変更されています"},
       {"game folder that cannot be written", "busv.ini", Outcome::NamesTheFile,
        // As root no permission bit stops a write; a folder where the running game's file goes does.
        [](TempGameDir& g) {
@@ -192,6 +232,10 @@ TEST(BrokenData, EveryBrokenCopyIsNamedOrPlayedThrough) {
       EXPECT_TRUE(playedOn) << c.name << ":\n" << played.messages.substr(0, 600);
     }
     EXPECT_TRUE(named || playedOn) << c.name;
+    if (c.reason != nullptr) {
+      EXPECT_NE(played.messages.find(c.reason), std::string::npos) << c.name << ":\n" << played.messages.substr(0, 600);
+      EXPECT_EQ(played.messages.find("揃っていません"), std::string::npos) << c.name << ": the stamp hid the reason";
+    }
     EXPECT_LT(played.messages.size(), 200000u) << c.name << ": messages must not grow with the broken data";
     if (std::string(c.name) != "game folder that cannot be written") expectNothingTorn(g, c.name, c.load);
   }

@@ -107,6 +107,15 @@ TEST(SimCommand, AFailedSaveOrLoadExitsNonZero) {
   run = runSim(sound, "--scenario 1 --seed 3 --load 4 --until-year 193");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.rfind("{\"scenario\":1,\"seed\":3,\"first_year\":191,", 0), 0u) << run.out;
+
+  // The same slot changed by hand: refused unless --load-changed says the change is wanted.
+  sound.writeBytes("play/save/Cmtsv4.ini", sound.readBytes("play/save/Cmtsv4.ini") + "\r\n");
+  run = runSim(sound, "--scenario 1 --seed 3 --load 4 --until-year 192");
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_NE(run.err.find("Cmtsv4.ini"), std::string::npos) << run.err;
+  run = runSim(sound, "--scenario 1 --seed 3 --load 4 --load-changed --until-year 192");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("{\"scenario\":1,\"seed\":3,\"first_year\":191,", 0), 0u) << run.out;
 }
 
 TEST(SimCommand, ManyGamesPrintOneLineEachOrTheStatisticsAndFailTheRunOnAFailure) {

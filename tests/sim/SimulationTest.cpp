@@ -86,3 +86,34 @@ TEST(Simulation, ASavedGameContinuesFromItsYear) {
   missing.loadSlot = "8";
   EXPECT_THROW(sim::Simulation(missing).run(), std::runtime_error);
 }
+
+// A slot whose files were changed outside the game is refused by --load (the simulator answers
+// the question with No), naming the file, unless the run says the change is wanted.
+TEST(Simulation, ALoadOfAChangedSlotIsRefusedUnlessAccepted) {
+  TempGameDir data;
+  SyntheticData::install(data);
+  TempGameDir game;
+  auto save = options(data, game, 1, 9);
+  save.untilYear = 191;
+  save.saveSlot = "2";
+  sim::Simulation(save).run();
+  // A blank line more in the comments: every value still sound.
+  game.writeBytes("play/save/Cmtsv2.ini", game.readBytes("play/save/Cmtsv2.ini") + "\r\n");
+
+  auto load = options(data, game, 1, 9);
+  load.loadSlot = "2";
+  load.untilYear = 192;
+  std::string refusal;
+  try {
+    sim::Simulation(load).run();
+  } catch (const sim::GameRefused& e) {
+    refusal = e.what();
+  }
+  EXPECT_NE(refusal.find("\\save\\Cmtsv2.ini"), std::string::npos) << refusal;
+  EXPECT_NE(refusal.find("--load-changed"), std::string::npos) << refusal;
+
+  load.loadChanged = true;
+  const sim::Summary loaded = sim::Simulation(load).run();
+  EXPECT_EQ(loaded.firstYear, 191);
+  EXPECT_EQ(game.readBytes("play/ini/Cmtsv.ini"), game.readBytes("play/save/Cmtsv2.ini"));
+}

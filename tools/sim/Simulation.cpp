@@ -123,8 +123,27 @@ void Simulation::playTitle(Screen& screen) {
   title.List1[0].listIndex = options_.scenario - 1;
   title.List1_Click(0);
   if (options_.loadSlot) {
-    ui_.onShow("SaveLoadScreen", [this](Screen& s) { driveSaveLoad(s, *options_.loadSlot); });
+    // The only yes/no question on the load screen is whether to take files changed outside the
+    // game; the game that follows keeps the default answers.
+    ui_.onShow("SaveLoadScreen", [this](Screen& s) {
+      ui_.policy = [this](const std::string& prompt, MsgStyle style) {
+        if (style != MsgStyle::YesNo) return MsgResult::Ok;
+        if (options_.loadChanged) return MsgResult::Yes;
+        declinedLoad_ = prompt;
+        return MsgResult::No;
+      };
+      driveSaveLoad(s, *options_.loadSlot);
+      ui_.policy = nullptr;
+    });
     title.Command1_Click(1);
+    if (!title.closed && !declinedLoad_.empty()) {
+      std::string question = declinedLoad_;
+      for (char& c : question) {
+        if (c == '\r' || c == '\n') c = ' ';
+      }
+      throw GameRefused("the saved game " + *options_.loadSlot + " was not loaded: " + question +
+                        " (answered No; --load-changed loads it)");
+    }
     if (!title.closed) {
       throw GameRefused("the saved game " + *options_.loadSlot + " could not be loaded: " + messagesSince(0));
     }

@@ -31,6 +31,9 @@ struct Options {
   std::string transcript;
   std::optional<std::string> saveSlot;
   std::optional<std::string> loadSlot;
+  // A slot whose files were changed outside the game is loaded only with this (the game asks,
+  // and the simulator answers Yes); without it the load is refused.
+  bool loadChanged = false;
   std::string shippedIni;  // where a missing DIR/ini is filled from; empty = the build's own
   bool check = false;      // audit the game after every year (GameAudit, LogAudit)
 };
@@ -107,6 +110,7 @@ class Simulation {
   MainScreen* main_ = nullptr;
   std::map<int, bool> wasDestroyed_;
   int auditedYear_ = 0;
+  std::string declinedLoad_;  // the question about a changed slot that was answered No
 };
 
 }  // namespace velkaro::sim

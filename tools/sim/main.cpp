@@ -1,6 +1,6 @@
 // velkaro-sim: plays whole games headless through the game's own screens.
 //   velkaro-sim --dir DIR --scenario N|all [--seed S] [--players ID,ID,...] [--until-year Y]
-//               [--transcript FILE] [--save SLOT] [--load SLOT]
+//               [--transcript FILE] [--save SLOT] [--load SLOT [--load-changed]]
 //               [--games K] [--jobs N] [--check] [--stats]
 #include <cstdlib>
 #include <exception>
@@ -19,7 +19,7 @@ namespace {
 
 void usage() {
   std::cerr << "usage: velkaro-sim --dir DIR --scenario N|all [--seed S] [--players ID,ID,...] [--until-year Y]\n"
-               "                   [--transcript FILE] [--save SLOT] [--load SLOT]\n"
+               "                   [--transcript FILE] [--save SLOT] [--load SLOT [--load-changed]]\n"
                "                   [--games K] [--jobs N] [--check] [--stats]\n";
 }
 
@@ -95,6 +95,10 @@ bool parse(const std::vector<std::string>& args, Command& command) {
     }
     if (flag == "--stats") {
       command.stats = true;
+      continue;
+    }
+    if (flag == "--load-changed") {
+      command.batch.base.loadChanged = true;
       continue;
     }
     if (i + 1 >= args.size()) {
