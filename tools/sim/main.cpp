@@ -22,7 +22,7 @@
 
 // Under node the process is node itself and the program is the .js file beside its shipped/ folder.
 EM_JS(int, velkaro_script_folder, (char* out, int size), {
-  var folder = typeof __dirname === 'string' ? __dirname : '';
+  var folder = typeof __dirname === "string" ? __dirname : "";
   stringToUTF8(folder, out, size);
   return lengthBytesUTF8(folder);
 });
