@@ -5,7 +5,7 @@ set -euo pipefail
 # packaging files in the tests.
 packages=(build-essential cmake pkg-config strace libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth xdotool openbox x11-utils
-          clang-14 libclang-rt-14-dev file appstream desktop-file-utils man-db)
+          clang-14 libclang-rt-14-dev file appstream desktop-file-utils man-db emscripten nodejs python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
