@@ -149,6 +149,19 @@ void MainScreenView::refresh() {
     show(allianceHeads_[k], main_.Lab_Mei[k]);
     show(allianceValues_[k], main_.Lab_MeiVal[k]);
   }
+  focusTurn();
+}
+
+void MainScreenView::focusTurn() {
+  const std::string turn = main_.Lab_hlp.caption + main_.Label6.caption;
+  const int panel = main_.currentPanel();
+  if (turn == focusedTurn_ || panel < 0) return;
+  focusedTurn_ = turn;
+  QListWidget* menu = menus_[static_cast<std::size_t>(panel)];
+  if (!menu->isEnabled() || menu->count() == 0) return;
+  // The cursor starts at the top, not on the line the player before chose.
+  menu->selectionModel()->setCurrentIndex(menu->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+  menu->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace velkaro::qt

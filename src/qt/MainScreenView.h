@@ -29,6 +29,8 @@ class MainScreenView : public ScreenView {
   QGroupBox* makePanel(int k);
   QVBoxLayout* makePlayerColumn();
   void strategyChosen(int panel, int row);
+  // A new turn hands the keyboard to the menu of the player whose turn it is.
+  void focusTurn();
 
   MainScreen& main_;
   QMenu* info_ = nullptr;
@@ -42,6 +44,7 @@ class MainScreenView : public ScreenView {
   QLabel* player_;
   QListWidget* players_;
   QPushButton* auto_;
+  std::string focusedTurn_;
 };
 
 }  // namespace velkaro::qt

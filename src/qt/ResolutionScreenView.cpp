@@ -59,7 +59,8 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   }
   layout->addLayout(buttons);
 
-  // Keyboard: Enter reads on, and closes on the last page; the paging keys as in the log reader.
+  // Keyboard: Enter reads on - the rest of a tall page first, then the next page, and closes
+  // on the foot of the last page; the paging keys as in the log reader.
   const auto enter = [this] {
     // A button reached with Tab is the one Enter presses.
     for (int i = 0; i < 4; ++i) {
@@ -68,6 +69,7 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
         return;
       }
     }
+    if (PageKeys::scrollOn(picture1_->verticalScrollBar())) return;
     press(msg_.Command1[2].enabled ? 2 : 0);
   };
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
