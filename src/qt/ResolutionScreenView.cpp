@@ -27,7 +27,9 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   layout->addWidget(caution_);
 
   picture1_ = new QScrollArea(this);
-  picture1_->setFocusPolicy(Qt::NoFocus);
+  // The keyboard starts on the text, where Enter reads on; a button has it only when reached
+  // with Tab (then Enter presses that button).
+  picture1_->setFocusPolicy(Qt::StrongFocus);
   picture1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   picture1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // The label follows the viewport's width; its height is the text's, or more when asked for.
@@ -44,6 +46,7 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   label1_->setFont(font);
   picture1_->setWidget(label1_);
   layout->addWidget(picture1_, 1);
+  setFocusProxy(picture1_);
 
   auto* buttons = new QHBoxLayout();
   buttons->setSpacing(10);
