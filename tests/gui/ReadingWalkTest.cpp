@@ -17,7 +17,6 @@
 #include <climits>
 
 #include "Walk.h"
-#include "qt/CommentEditorView.h"
 #include "resolution/ResolutionScreen.h"
 #include "turn/MainScreen.h"
 #include "turn/ResolutionCall.h"
@@ -182,7 +181,7 @@ class ReadingWalkTest : public QObject {
     clickRow(main()->findChildren<QListWidget*>()[0], 0);
     QTRY_VERIFY(Walk::window("FactionDetail") == nullptr);
     QVERIFY2(walk_.stepsLeft() == 0, qPrintable(walk_.windows.join(",") + " / " + walk_.messages.join(",")));
-    const QString question = QString::fromUtf8(velkaro::qt::CommentEditorView::kDiscardQuestion);
+    const QString question = QStringLiteral("入力した内容を破棄しますか？");
     QCOMPARE(walk_.messages, (QStringList{question, question}));
     QVERIFY(keptOnNo);
     QVERIFY(closedOnYes);
