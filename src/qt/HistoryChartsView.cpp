@@ -39,7 +39,7 @@ HistoryChartsView::HistoryChartsView(HistoryCharts& screen, QtUi& ui) : ScreenVi
   connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
     if (index >= 0) act([this, index] { charts_.Tab_Click(index); });
   });
-  // The arrow keys on the tab bar (and Ctrl+Tab) move the current tab without a click.
+  // The arrow keys (and the wheel) on the tab bar move the current tab without a click.
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
     if (index >= 0 && index != charts_.figure()) act([this, index] { charts_.Tab_Click(index); });
   });
