@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "qt/QtUi.h"
+
 namespace velkaro::qt {
 
 CommentEditorView::CommentEditorView(CommentEditor& screen, QtUi& ui) : ScreenView(screen, ui), editor_(screen) {
@@ -44,7 +46,16 @@ void CommentEditorView::refresh() {
   show(name_, editor_.Name_lab);
   const QString value = text(editor_.Txt_cmt.text);
   if (text_->toPlainText() != value) text_->setPlainText(value);
+  if (!filled_) {
+    filled_ = true;
+    opened_ = text_->toPlainText();
+  }
   for (std::size_t i = 0; i < buttons_.size(); ++i) show(buttons_[i], editor_.Command1[i]);
+}
+
+bool CommentEditorView::mayLeave() {
+  if (text_->toPlainText() == opened_) return true;
+  return ui_.msgBox(kDiscardQuestion, MsgStyle::YesNo, kGameTitle) == MsgResult::Yes;
 }
 
 }  // namespace velkaro::qt

@@ -7,6 +7,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -38,6 +39,10 @@ HistoryChartsView::HistoryChartsView(HistoryCharts& screen, QtUi& ui) : ScreenVi
   connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
     if (index >= 0) act([this, index] { charts_.Tab_Click(index); });
   });
+  // The arrow keys (and the wheel) on the tab bar move the current tab without a click.
+  connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+    if (index >= 0 && index != charts_.figure()) act([this, index] { charts_.Tab_Click(index); });
+  });
   layout->addWidget(tabs_);
   chart_ = new QChart();
   chart_->legend()->setAlignment(Qt::AlignRight);
@@ -63,7 +68,10 @@ void HistoryChartsView::refresh() {
   const bool drawn = !charts_.Lab_msg.visible;
   view_->setVisible(drawn);
   tabs_->setEnabled(drawn);
-  tabs_->setCurrentIndex(charts_.figure());
+  {
+    const QSignalBlocker quiet(tabs_);
+    tabs_->setCurrentIndex(charts_.figure());
+  }
   if (drawn && drawnFigure_ != charts_.figure()) drawSeries();
 }
 

@@ -180,10 +180,18 @@ void MainScreenView::refresh() {
       list->clearSelection();
       list->setCurrentRow(-1);
     }
-    // The keyboard starts in the light-blue menu, the one this player chooses from.
-    const int current = main_.currentPanel();
-    if (current >= 0 && current < kPanels) menus_[static_cast<std::size_t>(current)]->setFocus(Qt::OtherFocusReason);
+    focusTurn();
   }
+}
+
+void MainScreenView::focusTurn() {
+  // The keyboard starts in the light-blue menu, the one this player chooses from, at its top.
+  const int panel = main_.currentPanel();
+  if (panel < 0 || panel >= kPanels) return;
+  QListWidget* menu = menus_[static_cast<std::size_t>(panel)];
+  if (!menu->isEnabled() || menu->count() == 0) return;
+  menu->selectionModel()->setCurrentIndex(menu->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+  menu->setFocus(Qt::OtherFocusReason);
 }
 
 void MainScreenView::fitWidth(QListWidget* list) {

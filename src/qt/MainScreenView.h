@@ -31,6 +31,8 @@ class MainScreenView : public ScreenView {
   QVBoxLayout* makePlayerColumn();
   void strategyChosen(int panel, int row);
   void fitWidth(QListWidget* list);
+  // A new turn hands the keyboard to the menu of the player whose turn it is.
+  void focusTurn();
 
   MainScreen& main_;
   QMenu* info_ = nullptr;

@@ -28,7 +28,22 @@ void PageKeys::attach(QWidget* window, QAbstractSlider* bar, std::function<void(
   new PageKeys(window, bar, std::move(press), std::move(enabled));  // owned by the window
 }
 
+bool PageKeys::scrollOn(QAbstractSlider* bar) {
+  if (bar->value() >= bar->maximum()) return false;
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  return true;
+}
+
+bool PageKeys::scrollBack(QAbstractSlider* bar) {
+  if (bar->value() <= bar->minimum()) return false;
+  bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+  return true;
+}
+
 void PageKeys::turn(int index) {
+  // No line of a page is passed over unseen: the page is read to its foot before the next one.
+  if (index == kNext && scrollOn(bar_)) return;
+  if (index == kPrevious && scrollBack(bar_)) return;
   if (enabled_(index)) press_(index);
 }
 

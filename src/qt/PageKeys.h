@@ -1,7 +1,8 @@
 #pragma once
 // The one key map of the paged text windows (the resolution screen and the log reader):
-// PageUp / PageDown turn a page, Home goes to the first page and End to the last, the arrow
-// keys scroll the text of the page.
+// PageDown shows the rest of a page taller than the window a screenful at a time and turns to
+// the next page only from its foot (PageUp likewise back up), Home goes to the first page and
+// End to the last, the arrow keys scroll the text of the page.
 #include <QObject>
 #include <functional>
 
@@ -21,6 +22,9 @@ class PageKeys : public QObject {
   // press(index) runs the page button when enabled(index); bar scrolls the page's text.
   static void attach(QWidget* window, QAbstractSlider* bar, std::function<void(int)> press,
                      std::function<bool(int)> enabled);
+  // Scrolls a screenful towards the page's foot (or its head); false when already there.
+  static bool scrollOn(QAbstractSlider* bar);
+  static bool scrollBack(QAbstractSlider* bar);
 
  private:
   PageKeys(QWidget* window, QAbstractSlider* bar, std::function<void(int)> press, std::function<bool(int)> enabled);

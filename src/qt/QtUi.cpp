@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "data/DataError.h"
+#include "qt/ClickGuard.h"
 #include "qt/ScreenView.h"
 #include "qt/ScreenWindow.h"
 
@@ -55,6 +56,7 @@ MsgResult QtUi::msgBox(const std::string& prompt, MsgStyle style, const std::str
   // edits): a stray Enter must answer no. Esc answers no as well.
   box.setEscapeButton(style == MsgStyle::OkOnly ? static_cast<QAbstractButton*>(box.button(QMessageBox::Ok))
                                                 : static_cast<QAbstractButton*>(box.defaultButton()));
+  ClickGuard::opened(&box);
   if (messageWatcher_) messageWatcher_(box);
   switch (box.exec()) {
     case QMessageBox::Ok: return MsgResult::Ok;

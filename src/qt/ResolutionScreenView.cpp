@@ -27,7 +27,9 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   layout->addWidget(caution_);
 
   picture1_ = new QScrollArea(this);
-  picture1_->setFocusPolicy(Qt::NoFocus);
+  // The keyboard starts on the text, where Enter reads on; a button has it only when reached
+  // with Tab (then Enter presses that button).
+  picture1_->setFocusPolicy(Qt::StrongFocus);
   picture1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   picture1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // The label follows the viewport's width; its height is the text's, or more when asked for.
@@ -44,6 +46,7 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   label1_->setFont(font);
   picture1_->setWidget(label1_);
   layout->addWidget(picture1_, 1);
+  setFocusProxy(picture1_);
 
   auto* buttons = new QHBoxLayout();
   buttons->setSpacing(10);
@@ -59,7 +62,8 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
   }
   layout->addLayout(buttons);
 
-  // Keyboard: Enter reads on, and closes on the last page; the paging keys as in the log reader.
+  // Keyboard: Enter reads on - the rest of a tall page first, then the next page, and closes
+  // on the foot of the last page; the paging keys as in the log reader.
   const auto enter = [this] {
     // A button reached with Tab is the one Enter presses.
     for (int i = 0; i < 4; ++i) {
@@ -68,6 +72,7 @@ ResolutionScreenView::ResolutionScreenView(ResolutionScreen& screen, QtUi& ui) :
         return;
       }
     }
+    if (PageKeys::scrollOn(picture1_->verticalScrollBar())) return;
     press(msg_.Command1[2].enabled ? 2 : 0);
   };
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {

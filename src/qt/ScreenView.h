@@ -27,6 +27,9 @@ class ScreenView : public QWidget {
   // Whether Esc may close the window when it has no such button (the title and the main
   // window answer no: Esc there would end the program).
   virtual bool escapeCloses() const { return true; }
+  // Asked before Esc or the window's close box leaves the screen: false keeps it open (a
+  // view with typed text asks the player first).
+  virtual bool mayLeave() { return true; }
 
   Screen& screen() { return screen_; }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "qt/ClickGuard.h"
 #include "qt/QtUi.h"
 #include "qt/ScreenRoom.h"
 #include "qt/ScreenView.h"
@@ -80,6 +81,11 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void ScreenWindow::showEvent(QShowEvent* event) {
+  ClickGuard::opened(this);
+  QDialog::showEvent(event);
+}
+
 bool ScreenWindow::mayClose() {
   if (screen_.closed) return true;
   bool allowed = false;
@@ -89,6 +95,10 @@ bool ScreenWindow::mayClose() {
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
+  if (!screen_.closed && view_ != nullptr && !view_->mayLeave()) {
+    event->ignore();
+    return;
+  }
   if (!mayClose()) {
     event->ignore();
     return;
@@ -100,6 +110,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 
 void ScreenWindow::reject() {
   if (view_ != nullptr) {
+    if (!screen_.closed && !view_->mayLeave()) return;
     if (QPushButton* back = view_->escapeButton()) {
       if (back->isVisible() && back->isEnabled()) back->click();
       return;

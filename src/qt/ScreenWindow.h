@@ -36,6 +36,7 @@ class ScreenWindow : public QDialog {
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   bool mayClose();

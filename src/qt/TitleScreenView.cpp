@@ -4,12 +4,14 @@
 #include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "qt/QtUi.h"
 #include "qt/RowChooser.h"
@@ -94,6 +96,8 @@ void TitleScreenView::makeSplash() {
   label1_ = new QLabel(picture_);
   label1_->setAlignment(Qt::AlignCenter);
   label1_->setStyleSheet("QLabel { color: #f3e3b5; background: transparent; font-size: 30pt; font-weight: bold; }");
+  // The splash holds the keyboard while it is shown, so a key passes it as a click does.
+  picture_->setFocusPolicy(Qt::StrongFocus);
   picture_->installEventFilter(this);
   label1_->installEventFilter(this);
   picture_->raise();
@@ -114,13 +118,17 @@ void TitleScreenView::connectLists() {
   });
   RowChooser::attach(lists_[0], [this](int row) { chooseScenario(row); });
   connect(lists_[1], &QListWidget::itemSelectionChanged, this, [this] { takeSelection(lists_[1], form_.List1[1]); });
-  RowChooser::attach(lists_[1], [this](int row) {
-    act([this, row] {
-      takeSelection(lists_[1], form_.List1[1]);
-      form_.List1[1].listIndex = row;
-      form_.List1_Click(1);
-    });
-  });
+  // Enter opens the ruler's detail as a click does; Space is left to select him (rulerKey).
+  RowChooser::attach(
+      lists_[1],
+      [this](int row) {
+        act([this, row] {
+          takeSelection(lists_[1], form_.List1[1]);
+          form_.List1[1].listIndex = row;
+          form_.List1_Click(1);
+        });
+      },
+      RowChooser::Keys::EnterOnly);
 }
 
 void TitleScreenView::refresh() {
@@ -137,9 +145,56 @@ void TitleScreenView::refresh() {
   show(command1_[0], form_.Command1[0]);
   show(command1_[1], form_.Command1[1]);
   show(restore_, form_.cmdInit);
+  if (form_.Picture1.visible && !splashShown_) {
+    picture_->setFocus(Qt::OtherFocusReason);
+  } else if (!form_.Picture1.visible && splashShown_) {
+    lists_[0]->setFocus(Qt::OtherFocusReason);
+  }
+  splashShown_ = form_.Picture1.visible;
+}
+
+bool TitleScreenView::splashKey(QKeyEvent* event) {
+  switch (event->key()) {
+    // A modifier held alone is no key press yet.
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+      return false;
+    default:
+      act([this] { form_.Picture1_Click(); });
+      return true;
+  }
+}
+
+bool TitleScreenView::rulerKey(QKeyEvent* event) {
+  QListWidget* rulers = lists_[1];
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const int key = event->key();
+  if (key == Qt::Key_Space && (mods == Qt::NoModifier || mods == Qt::ControlModifier)) {
+    if (QListWidgetItem* item = rulers->currentItem()) item->setSelected(!item->isSelected());
+    return true;
+  }
+  if ((key == Qt::Key_Up || key == Qt::Key_Down) && mods == Qt::ShiftModifier) {
+    const int from = rulers->currentRow();
+    if (from < 0) return false;
+    const int to = std::clamp(from + (key == Qt::Key_Down ? 1 : -1), 0, rulers->count() - 1);
+    rulers->item(from)->setSelected(true);
+    rulers->setCurrentRow(to, QItemSelectionModel::Select);
+    return true;
+  }
+  return false;
 }
 
 bool TitleScreenView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == picture_ && splashKey(key)) return true;
+    if (watched == lists_[1] && rulerKey(key)) return true;
+  }
   const bool press = event->type() == QEvent::MouseButtonPress;
   if (press && (watched == picture_ || watched == label1_)) {
     act([this, watched] {

@@ -4,6 +4,7 @@
 #include "qt/ScreenView.h"
 
 class QGridLayout;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -29,6 +30,11 @@ class TitleScreenView : public ScreenView {
   void makeSplash();
   void connectLists();
   void chooseScenario(int row);
+  // The 君主名 list by keyboard: Space or Ctrl+Space toggles the ruler under the cursor,
+  // Shift+Up / Shift+Down take the next ruler into the selection as well.
+  bool rulerKey(QKeyEvent* event);
+  // Any key on the splash counts as a click on it.
+  bool splashKey(QKeyEvent* event);
 
   TitleScreen& form_;
   QLabel* picture_;
@@ -40,6 +46,7 @@ class TitleScreenView : public ScreenView {
   QPushButton* newGame_;
   QPushButton* command1_[2];
   QPushButton* restore_;
+  bool splashShown_ = false;
 };
 
 }  // namespace velkaro::qt

@@ -170,9 +170,10 @@ void Walk::messageShown(QMessageBox& box) {
   fromAnswer_ = {};
   QTimer::singleShot(0, &box, [this, &box, answer, timing] {
     if (!timing.first.isEmpty()) timeUntilPainted(timing.first, timing.second);
-    if (answer == kYesByKeys) {
-      // Should Tab not reach はい, Enter answers the default (いいえ) and the walk sees that.
-      for (int i = 0; i < 4 && box.focusWidget() != box.button(QMessageBox::Yes); ++i) {
+    if (answer == kYesByKeys || answer == kOkByKeys) {
+      // Should Tab not reach the button, Enter answers the default (いいえ) and the walk sees that.
+      QAbstractButton* wanted = box.button(answer == kYesByKeys ? QMessageBox::Yes : QMessageBox::Ok);
+      for (int i = 0; i < 4 && box.focusWidget() != wanted; ++i) {
         QTest::keyClick(box.focusWidget() != nullptr ? box.focusWidget() : &box, Qt::Key_Tab);
       }
       QTest::keyClick(box.focusWidget() != nullptr ? box.focusWidget() : &box, Qt::Key_Return);

@@ -24,8 +24,9 @@ class QPushButton;
 class Walk : public QObject {
   Q_OBJECT
  public:
-  // Answers that are not a standard button: はい reached with Tab and pressed with Enter.
+  // Answers that are not a standard button: はい (or OK) reached with Tab and pressed with Enter.
   static constexpr int kYesByKeys = -1;
+  static constexpr int kOkByKeys = -2;
   using Step = std::function<void(velkaro::qt::ScreenWindow& window)>;
 
   explicit Walk(QElapsedTimer sinceStart);

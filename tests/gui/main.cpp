@@ -12,6 +12,7 @@ int runTurnWalk(int argc, char** argv);
 int runSaveLoadWalk(int argc, char** argv);
 int runInfoWalk(int argc, char** argv);
 int runReportWalk(int argc, char** argv);
+int runReadingWalk(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
   velkaro::qt::AppLook::apply(app);
   Walk walk(sinceStart);
   if (const int failed = runPlacementTest(argc, argv); failed != 0) return failed;
-  for (auto run : {runTitleWalk, runTurnWalk, runSaveLoadWalk, runInfoWalk, runReportWalk}) {
+  for (auto run : {runTitleWalk, runTurnWalk, runSaveLoadWalk, runInfoWalk, runReportWalk, runReadingWalk}) {
     if (const int failed = run(argc, argv); failed != 0) return failed;
   }
   return 0;

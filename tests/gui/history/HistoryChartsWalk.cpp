@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QLabel>
+#include <QLineSeries>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -168,6 +169,50 @@ class HistoryChartsWalk : public QObject {
     QCOMPARE(scoreAxis, QStringLiteral("得点"));
     QVERIFY(closed);
     QVERIFY(window("MainScreen") != nullptr);
+  }
+
+  // The tabs by keyboard: Tab reaches the tab bar, Right shows 名声 - the axis is named so and
+  // each faction's line runs through its recorded fame.
+  void tabsByKeyboard() {
+    ScreenWindow* main = window("MainScreen");
+    QAction* item = menuItem(main, "情報", "勢力推移");
+    QVERIFY(item != nullptr);
+    const auto rows = velkaro::HistoryRecord::read(context_->dir);
+    int current = -1;
+    QString axis;
+    QStringList wrong;
+    int checked = 0;
+    QTimer::singleShot(300, this, [&] {
+      ScreenWindow* charts = window("HistoryCharts");
+      if (charts == nullptr) return;
+      charts->activateWindow();
+      if (!QTest::qWaitForWindowActive(charts)) return;
+      auto* view = charts->findChild<velkaro::qt::HistoryChartsView*>();
+      QTabBar* tabs = charts->findChild<QTabBar*>();
+      for (int i = 0; i < 20 && QApplication::focusWidget() != tabs; ++i) {
+        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : charts, Qt::Key_Tab);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+      current = tabs->currentIndex();
+      axis = view->chart()->axes(Qt::Vertical).value(0)->titleText();
+      for (QAbstractSeries* s : view->chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(s);
+        for (const QPointF& p : line->points()) {
+          for (const auto& r : rows) {
+            if (r.year != static_cast<int>(p.x()) || !s->name().startsWith(QString::fromStdString(r.name))) continue;
+            ++checked;
+            if (r.fame != static_cast<int>(p.y())) wrong << s->name();
+          }
+        }
+      }
+      QTest::keyClick(charts, Qt::Key_Escape);
+    });
+    item->trigger();
+    QCOMPARE(current, 1);
+    QCOMPARE(axis, QStringLiteral("名声"));
+    QVERIFY(checked >= static_cast<int>(rows.size()));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+    QTRY_VERIFY(window("HistoryCharts") == nullptr);
   }
 };
 
