@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 #include "tools/sim/Batch.h"
 #include "tools/sim/BatchStats.h"
 #include "tools/sim/Simulation.h"
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // An installed velkaro-sim fills new folders from the installed data, a built one from its build.
-  if (const auto installed = velkaro::GameDirectory::findInstalledIni(velkaro::GameDirectory::runningExecutableFolder())) {
+  if (const auto installed = velkaro::GameDirectorySetup::findInstalledIni(velkaro::GameDirectorySetup::runningExecutableFolder())) {
     command.batch.base.shippedIni = installed->string();
   }
   try {
