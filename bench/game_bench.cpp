@@ -69,7 +69,7 @@ using YearCalls = std::vector<FileCall>;
 // main screen once it is first shown.
 class Game {
  public:
-  explicit Game(ScriptedUi::Handler main) : ctx_(GameDir(folder_.root())) {
+  explicit Game(ScriptedUi::Handler main) : ctx_(GamePaths(folder_.root())) {
     ctx_.rng.fixSeed(1);
     ui_.onShow("TitleScreen", [](Screen& screen) {
       auto& title = static_cast<TitleScreen&>(screen);

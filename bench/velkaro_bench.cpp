@@ -37,17 +37,17 @@ class BenchDir {
       texts += "." + std::to_string(n) + "\r\n" + std::string(120, 'x') + "\r\n+\r\n語り\r\n*\r\n.\r\n..\r\n";
     }
     write("Text.ini", texts);
-    dir_ = GameDir(root_);
+    dir_ = GamePaths(root_);
   }
   ~BenchDir() { std::filesystem::remove_all(root_); }
-  const GameDir& dir() const { return dir_; }
+  const GamePaths& dir() const { return dir_; }
 
  private:
   void write(const std::string& name, const std::string& utf8) {
     std::ofstream(root_ / "ini" / name, std::ios::binary) << *Codec::toCp932(utf8);
   }
   std::filesystem::path root_;
-  GameDir dir_;
+  GamePaths dir_;
 };
 
 void LoadOfficerTable(benchmark::State& state) {

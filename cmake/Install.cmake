@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 
 # The game finds its data relative to its own program file, wherever the tree is installed.
 file(RELATIVE_PATH VELKARO_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/velkaro)
-set_property(SOURCE src/data/GameDirectory.cpp APPEND PROPERTY
+set_property(SOURCE src/data/GameDirectorySetup.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS VELKARO_DATA_FROM_BIN="${VELKARO_DATA_FROM_BIN}")
 
 install(TARGETS velkaro-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

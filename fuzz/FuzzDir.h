@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro::fuzz {
 
@@ -20,7 +20,7 @@ class FuzzDir {
     root_ = base / ("velkaro-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(root_ / "ini");
     std::filesystem::create_directories(root_ / "save");
-    dir_ = GameDir(root_);
+    dir_ = GamePaths(root_);
   }
   ~FuzzDir() {
     std::error_code ec;
@@ -38,11 +38,11 @@ class FuzzDir {
     write(relative, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
 
-  const GameDir& dir() const { return dir_; }
+  const GamePaths& dir() const { return dir_; }
 
  private:
   std::filesystem::path root_;
-  GameDir dir_;
+  GamePaths dir_;
 };
 
 // The one directory of this process, made on first use and removed at exit.

@@ -7,7 +7,7 @@
 
 #include "data/DataError.h"
 #include "data/GameContext.h"
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 #include "game/GameScreens.h"
 #include "ui/ScreenKind.h"
 #include "ui/Ui.h"
@@ -24,16 +24,16 @@ void showError(const std::string& text) {
 
 // The game directory, ready to play in; empty after the player was told why there is none.
 std::filesystem::path prepareGameDirectory() {
-  using velkaro::GameDirectory;
-  const std::filesystem::path programFolder = GameDirectory::runningExecutableFolder();
-  const auto installed = GameDirectory::findInstalledIni(programFolder);
+  using velkaro::GameDirectorySetup;
+  const std::filesystem::path programFolder = GameDirectorySetup::runningExecutableFolder();
+  const auto installed = GameDirectorySetup::findInstalledIni(programFolder);
   if (!installed) {
-    showError(GameDirectory::dataMissingMessage(programFolder));
+    showError(GameDirectorySetup::dataMissingMessage(programFolder));
     return {};
   }
   try {
-    const std::filesystem::path root = GameDirectory::choose(GameDirectory::processEnvironment());
-    GameDirectory::prepare(root, *installed);
+    const std::filesystem::path root = GameDirectorySetup::choose(GameDirectorySetup::processEnvironment());
+    GameDirectorySetup::prepare(root, *installed);
     return root;
   } catch (const velkaro::DataError& e) {
     showError(e.what());
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path root = prepareGameDirectory();
   if (root.empty()) return 1;
 
-  velkaro::GameContext context{velkaro::GameDir(root)};
+  velkaro::GameContext context{velkaro::GamePaths(root)};
   velkaro::qt::QtUi ui;
   velkaro::qt::registerViews(ui);
   ui.setScreenMaker(velkaro::GameScreens::all());

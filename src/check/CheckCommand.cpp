@@ -12,7 +12,7 @@ int CheckCommand::run(const std::vector<std::string>& args, std::ostream& out, s
     return kUsage;
   }
   try {
-    const CheckReport report = DataCheck(GameDir(args[0])).run();
+    const CheckReport report = DataCheck(GamePaths(args[0])).run();
     for (const std::string& line : report.lines()) out << line << '\n';
     out << report.summary() << '\n';
     return report.sound() ? kSound : kProblems;

@@ -48,7 +48,7 @@ void checkLetterCase(const std::filesystem::path& folder, CheckReport& report) {
   }
 }
 
-std::optional<std::string> readBytes(const GameDir& dir, const std::string& name, CheckReport& report) {
+std::optional<std::string> readBytes(const GamePaths& dir, const std::string& name, CheckReport& report) {
   if (!dir.exists(name)) {
     report.add(name, "", "ファイルがありません");
     return std::nullopt;

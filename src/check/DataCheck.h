@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "check/CheckReport.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
 class DataCheck {
  public:
-  explicit DataCheck(GameDir dir) : dir_(std::move(dir)) {}
+  explicit DataCheck(GamePaths dir) : dir_(std::move(dir)) {}
 
   // Problems are grouped by file, in the order of expectedFiles().
   CheckReport run() const;
@@ -19,7 +19,7 @@ class DataCheck {
   static const std::vector<std::string>& expectedFiles();
 
  private:
-  GameDir dir_;
+  GamePaths dir_;
 };
 
 }  // namespace velkaro

@@ -86,7 +86,7 @@ const std::vector<int>& TemplateCheck::commandSections() {
   return sections;
 }
 
-void TemplateCheck::run(const GameDir& dir, const std::string& file, const std::vector<std::string>& lines,
+void TemplateCheck::run(const GamePaths& dir, const std::string& file, const std::vector<std::string>& lines,
                         const std::vector<int>& used, CheckReport& report) {
   if (reportOverlong(file, lines, report)) return;
   checkMarkers(file, lines, report);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "check/CheckReport.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
@@ -20,7 +20,7 @@ class TemplateCheck {
 
   // `lines` are the file's lines (already known to be CP932); the section contents are read
   // through the game's own template reader.
-  static void run(const GameDir& dir, const std::string& file, const std::vector<std::string>& lines,
+  static void run(const GamePaths& dir, const std::string& file, const std::vector<std::string>& lines,
                   const std::vector<int>& used, CheckReport& report);
 };
 

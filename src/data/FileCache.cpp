@@ -12,7 +12,7 @@
 namespace velkaro {
 namespace {
 
-std::string locationKey(const GameDir& dir, const std::string& name) { return dir.root().native() + '\n' + name; }
+std::string locationKey(const GamePaths& dir, const std::string& name) { return dir.root().native() + '\n' + name; }
 
 }  // namespace
 
@@ -21,14 +21,14 @@ FileCache& FileCache::shared() {
   return cache;
 }
 
-std::string FileCache::locate(const GameDir& dir, const std::string& name) {
+std::string FileCache::locate(const GamePaths& dir, const std::string& name) {
   const std::string key = locationKey(dir, name);
   auto found = locations_.find(key);
   if (found != locations_.end()) return found->second;
   return relocate(dir, name);
 }
 
-std::string FileCache::relocate(const GameDir& dir, const std::string& name) {
+std::string FileCache::relocate(const GamePaths& dir, const std::string& name) {
   if (locations_.size() >= kMaxFiles * 4) locations_.clear();
   std::string path = dir.resolve(name).native();
   locations_[locationKey(dir, name)] = path;

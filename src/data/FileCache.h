@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
@@ -35,9 +35,9 @@ class FileCache {
   static FileCache& shared();
 
   // The real path of a game name, looked up once and remembered.
-  std::string locate(const GameDir& dir, const std::string& name);
+  std::string locate(const GamePaths& dir, const std::string& name);
   // Looks the name up again (after the remembered path stopped working).
-  std::string relocate(const GameDir& dir, const std::string& name);
+  std::string relocate(const GamePaths& dir, const std::string& name);
 
   // Reads the whole file. Returns the known contents when its bytes have not changed. On
   // failure returns nullptr and sets failure to the errno of the call that failed.

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/Numbers.h"
 #include "data/Random.h"
 
@@ -16,9 +16,9 @@ inline constexpr int kMenuLines = 4;    // lines of a panel's strategy menu
 inline constexpr int kSlotEntries = 8;  // entries of the save-slot record
 
 struct GameContext {
-  explicit GameContext(GameDir gameDir) : dir(std::move(gameDir)) {}
+  explicit GameContext(GamePaths gameDir) : dir(std::move(gameDir)) {}
 
-  GameDir dir;
+  GamePaths dir;
   Random rng;
 
   int16 scenario = 1;

@@ -70,7 +70,7 @@ std::vector<HistoryRecord::Row> HistoryRecord::parse(const std::string& utf8, co
   return rows;
 }
 
-std::vector<HistoryRecord::Row> HistoryRecord::read(const GameDir& dir) {
+std::vector<HistoryRecord::Row> HistoryRecord::read(const GamePaths& dir) {
   if (!dir.exists(paths::kSuiisv)) return {};
   return parse(TextFile::read(dir, paths::kSuiisv), paths::kSuiisv);
 }
@@ -107,7 +107,7 @@ std::string HistoryRecord::text(const std::vector<Row>& rows) {
   return out;
 }
 
-void HistoryRecord::putYear(const GameDir& dir, int year, const std::vector<Row>& rows, bool fresh) {
+void HistoryRecord::putYear(const GamePaths& dir, int year, const std::vector<Row>& rows, bool fresh) {
   std::vector<Row> record;
   if (!fresh) {
     try {

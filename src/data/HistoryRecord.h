@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/Numbers.h"
 
 namespace velkaro {
@@ -34,7 +34,7 @@ class HistoryRecord {
 
   // The rows of the running game's record; a missing file is an empty record. Throws DataError
   // naming the file when it cannot be read or a line is not a row.
-  static std::vector<Row> read(const GameDir& dir);
+  static std::vector<Row> read(const GamePaths& dir);
   // The rows of a record's UTF-8 text; `file` names it in the error.
   static std::vector<Row> parse(const std::string& utf8, const std::string& file);
   // The record's UTF-8 text (CR LF line ends).
@@ -44,7 +44,7 @@ class HistoryRecord {
   // so a year played again after a load is recorded once. A record that cannot be read is
   // started afresh. `fresh` starts a new game's record. A failed write is ignored: the record is
   // a view of the game, and the game goes on without it.
-  static void putYear(const GameDir& dir, int year, const std::vector<Row>& rows, bool fresh);
+  static void putYear(const GamePaths& dir, int year, const std::vector<Row>& rows, bool fresh);
 
   // A score as the record writes it: at most three decimals, no trailing zeros.
   static std::string scoreText(double score);

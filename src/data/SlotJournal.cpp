@@ -39,7 +39,7 @@ void removeStale(const fs::path& folder) {
 
 }  // namespace
 
-SlotJournal::SlotJournal(const GameDir& dir, std::string record, std::vector<std::string> files)
+SlotJournal::SlotJournal(const GamePaths& dir, std::string record, std::vector<std::string> files)
     : dir_(dir), record_(std::move(record)), files_(std::move(files)), existed_(files_.size(), false) {}
 
 fs::path SlotJournal::aside(const std::string& file) const {
@@ -101,10 +101,10 @@ void SlotJournal::removeAside() const {
   for (const std::string& file : files_) fs::remove(aside(file), ec);
 }
 
-std::optional<SlotJournal> SlotJournal::readRecord(const GameDir& dir, const fs::path& path) {
+std::optional<SlotJournal> SlotJournal::readRecord(const GamePaths& dir, const fs::path& path) {
   std::string bytes;
   try {
-    bytes = TextFile::readBytes(GameDir(path.parent_path()), path.filename().string());
+    bytes = TextFile::readBytes(GamePaths(path.parent_path()), path.filename().string());
   } catch (const DataError&) {
     return std::nullopt;
   }
@@ -125,7 +125,7 @@ std::optional<SlotJournal> SlotJournal::readRecord(const GameDir& dir, const fs:
   return journal;
 }
 
-int SlotJournal::recover(const GameDir& dir) {
+int SlotJournal::recover(const GamePaths& dir) {
   const fs::path save = dir.resolve("\\save");
   std::error_code ec;
   std::vector<fs::path> records;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
@@ -17,7 +17,7 @@ class SlotJournal {
  public:
   // `record` is the game name of the journal record ("\save\save1.journal"); `files` the game
   // names of every file the operation may write or remove.
-  SlotJournal(const GameDir& dir, std::string record, std::vector<std::string> files);
+  SlotJournal(const GamePaths& dir, std::string record, std::vector<std::string> files);
 
   // Sets the old files aside and puts the record on the disk. Throws DataError (nothing
   // changed then, or what changed is rolled back).
@@ -31,7 +31,7 @@ class SlotJournal {
 
   // Rolls back every record in the save folder and removes stale temporaries ("*.tmp~",
   // "*.old~", the spares "*.spare~") in the ini and save folders; the number of records rolled back.
-  static int recover(const GameDir& dir);
+  static int recover(const GamePaths& dir);
 
   static constexpr const char* kRecordSuffix = ".journal";
   static constexpr const char* kAsideSuffix = ".old~";
@@ -39,9 +39,9 @@ class SlotJournal {
  private:
   std::filesystem::path aside(const std::string& file) const;
   void removeAside() const;
-  static std::optional<SlotJournal> readRecord(const GameDir& dir, const std::filesystem::path& path);
+  static std::optional<SlotJournal> readRecord(const GamePaths& dir, const std::filesystem::path& path);
 
-  const GameDir& dir_;
+  const GamePaths& dir_;
   std::string record_;
   std::vector<std::string> files_;
   std::vector<bool> existed_;

@@ -51,7 +51,7 @@ void readFaction(RecordItems& items, gun& g, std::string& flag) {
 // Calls visit(id, items) for every record with 1 <= id <= maxId that fits a table of `slots`,
 // in file order, stopping after the record of id >= maxId.
 template <typename Visit>
-void scanRecords(const GameDir& dir, const char* file, int maxId, int slots, Visit visit) {
+void scanRecords(const GamePaths& dir, const char* file, int maxId, int slots, Visit visit) {
   ItemReader reader(TextFile::read(dir, file));
   while (!reader.eof()) {
     const std::string item = reader.readItem();

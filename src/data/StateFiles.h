@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/FactionTable.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/OfficerTable.h"
 
 namespace velkaro {
@@ -14,7 +14,7 @@ class StateFiles {
   using OfficerColumn = std::array<int16, OfficerTable::kSlots>;
   using FactionColumn = std::array<int16, FactionTable::kSlots>;
 
-  explicit StateFiles(const GameDir& dir) : dir_(dir) {}
+  explicit StateFiles(const GamePaths& dir) : dir_(dir) {}
 
   // Whole tables; slot = id, slot 0 stays the placeholder. Reading stops after the record
   // of the maximum id. Throws DataError for a missing file or a record cut short.
@@ -43,7 +43,7 @@ class StateFiles {
   static bool flagMeansDestroyed(const std::string& flag) { return flag != "FALSE" && flag != "false"; }
 
  private:
-  const GameDir& dir_;
+  const GamePaths& dir_;
 };
 
 }  // namespace velkaro

@@ -52,7 +52,7 @@ void walkSection(const std::string& file, const std::vector<std::string>& lines,
 
 }  // namespace
 
-void TemplateReader::appendSection(const GameDir& dir, const std::string& file, int number, const std::string& param1,
+void TemplateReader::appendSection(const GamePaths& dir, const std::string& file, int number, const std::string& param1,
                                    const std::string& param2, PageTable& pages) {
   const auto lines = TextFile::sharedLines(dir, file);
   walkSection(
@@ -60,7 +60,7 @@ void TemplateReader::appendSection(const GameDir& dir, const std::string& file, 
       [&] { pages.nextPage(); });
 }
 
-std::string TemplateReader::singleText(const GameDir& dir, const std::string& file, int number,
+std::string TemplateReader::singleText(const GamePaths& dir, const std::string& file, int number,
                                        const std::string& param1, const std::string& param2) {
   const auto lines = TextFile::sharedLines(dir, file);
   std::string text;

@@ -3,7 +3,7 @@
 // splices message parameters 1 ("+" lines) and 2 ("*" lines) into them.
 #include <string>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/PageTable.h"
 
 namespace velkaro {
@@ -17,10 +17,10 @@ class TemplateReader {
 
   // Appends section `number` to the pages; "/" moves on to the next page. Both forms throw
   // DataError naming the file and the line when a line on the way is longer than kLineLimit.
-  static void appendSection(const GameDir& dir, const std::string& file, int number, const std::string& param1,
+  static void appendSection(const GamePaths& dir, const std::string& file, int number, const std::string& param1,
                             const std::string& param2, PageTable& pages);
   // The single-text form: "/" throws away what was collected, so only the part after the last "/" remains.
-  static std::string singleText(const GameDir& dir, const std::string& file, int number, const std::string& param1,
+  static std::string singleText(const GamePaths& dir, const std::string& file, int number, const std::string& param1,
                                 const std::string& param2);
 };
 

@@ -14,7 +14,7 @@ namespace velkaro {
 namespace {
 
 // The file's contents as read now; throws DataError when it is missing or unreadable.
-FileCache::Handle load(const GameDir& dir, const std::string& name) {
+FileCache::Handle load(const GamePaths& dir, const std::string& name) {
   FileCache& cache = FileCache::shared();
   int failure = 0;
   FileCache::Handle contents = cache.read(cache.locate(dir, name), failure);
@@ -32,7 +32,7 @@ const std::string& textOf(FileCache::Contents& contents, const std::string& name
   return *text;
 }
 
-void writeCrashSafe(const GameDir& dir, const std::string& name, const FileCache::Handle& contents) {
+void writeCrashSafe(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents) {
   FileCache& cache = FileCache::shared();
   const std::filesystem::path path = cache.relocate(dir, name);
   std::error_code ec;
@@ -42,7 +42,7 @@ void writeCrashSafe(const GameDir& dir, const std::string& name, const FileCache
   cache.wrote(path.native(), contents);
 }
 
-void writeInPlace(const GameDir& dir, const std::string& name, const FileCache::Handle& contents) {
+void writeInPlace(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents) {
   FileCache& cache = FileCache::shared();
   std::string path = cache.locate(dir, name);
   cache.notify(FileCache::Access::write, path, contents->bytes.size());
@@ -59,7 +59,7 @@ void writeInPlace(const GameDir& dir, const std::string& name, const FileCache::
   cache.wrote(path, contents);
 }
 
-void store(const GameDir& dir, const std::string& name, const FileCache::Handle& contents, Durability durability) {
+void store(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents, Durability durability) {
   if (durability == Durability::killSafe) {
     writeInPlace(dir, name, contents);
   } else {
@@ -69,28 +69,28 @@ void store(const GameDir& dir, const std::string& name, const FileCache::Handle&
 
 }  // namespace
 
-std::string TextFile::readBytes(const GameDir& dir, const std::string& name) { return load(dir, name)->bytes; }
+std::string TextFile::readBytes(const GamePaths& dir, const std::string& name) { return load(dir, name)->bytes; }
 
-void TextFile::writeBytes(const GameDir& dir, const std::string& name, const std::string& bytes, Durability durability) {
+void TextFile::writeBytes(const GamePaths& dir, const std::string& name, const std::string& bytes, Durability durability) {
   store(dir, name, FileCache::contentsOf(bytes, nullptr), durability);
 }
 
-std::string TextFile::read(const GameDir& dir, const std::string& name) {
+std::string TextFile::read(const GamePaths& dir, const std::string& name) {
   const FileCache::Handle contents = load(dir, name);
   return textOf(*contents, name);
 }
 
-std::vector<std::string> TextFile::readLines(const GameDir& dir, const std::string& name) {
+std::vector<std::string> TextFile::readLines(const GamePaths& dir, const std::string& name) {
   return *sharedLines(dir, name);
 }
 
-std::shared_ptr<const std::vector<std::string>> TextFile::sharedLines(const GameDir& dir, const std::string& name) {
+std::shared_ptr<const std::vector<std::string>> TextFile::sharedLines(const GamePaths& dir, const std::string& name) {
   const FileCache::Handle contents = load(dir, name);
   textOf(*contents, name);
   return std::shared_ptr<const std::vector<std::string>>(contents, &FileCache::lines(*contents));
 }
 
-void TextFile::write(const GameDir& dir, const std::string& name, const std::string& utf8, Durability durability) {
+void TextFile::write(const GamePaths& dir, const std::string& name, const std::string& utf8, Durability durability) {
   std::string offending;
   auto bytes = Codec::toCp932(utf8, &offending);
   if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
@@ -106,7 +106,7 @@ std::string TextFile::joinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-void TextFile::copy(const GameDir& dir, const std::string& from, const std::string& to, Durability durability) {
+void TextFile::copy(const GamePaths& dir, const std::string& from, const std::string& to, Durability durability) {
   // The copy shares the source's contents, so its text is decoded at most once.
   store(dir, to, load(dir, from), durability);
 }

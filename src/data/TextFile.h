@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
@@ -21,24 +21,24 @@ class TextFile {
  public:
   // The file's text in UTF-8 (line ends kept as they are). Throws DataError when the file
   // is missing, unreadable or not valid CP932.
-  static std::string read(const GameDir& dir, const std::string& name);
+  static std::string read(const GamePaths& dir, const std::string& name);
   // The file's lines in UTF-8, without their line ends.
-  static std::vector<std::string> readLines(const GameDir& dir, const std::string& name);
+  static std::vector<std::string> readLines(const GamePaths& dir, const std::string& name);
   // The same lines without a copy; they stay valid while the pointer is held.
-  static std::shared_ptr<const std::vector<std::string>> sharedLines(const GameDir& dir, const std::string& name);
+  static std::shared_ptr<const std::vector<std::string>> sharedLines(const GamePaths& dir, const std::string& name);
   // Replaces the file with the UTF-8 text converted to CP932. Throws DataError when a character
   // has no CP932 form (the file is then untouched) or writing fails (a crash-safe write then
   // leaves the old file untouched too).
-  static void write(const GameDir& dir, const std::string& name, const std::string& utf8,
+  static void write(const GamePaths& dir, const std::string& name, const std::string& utf8,
                     Durability durability = Durability::crashSafe);
   // The lines joined with CR LF after each one.
   static std::string joinLines(const std::vector<std::string>& lines);
   // Raw bytes, for whole-file copies.
-  static std::string readBytes(const GameDir& dir, const std::string& name);
-  static void writeBytes(const GameDir& dir, const std::string& name, const std::string& bytes,
+  static std::string readBytes(const GamePaths& dir, const std::string& name);
+  static void writeBytes(const GamePaths& dir, const std::string& name, const std::string& bytes,
                          Durability durability = Durability::crashSafe);
   // Byte-for-byte copy replacing the target.
-  static void copy(const GameDir& dir, const std::string& from, const std::string& to,
+  static void copy(const GamePaths& dir, const std::string& from, const std::string& to,
                    Durability durability = Durability::crashSafe);
   // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
   static std::vector<std::string> splitLines(const std::string& text);

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
 class EditBatch {
  public:
-  explicit EditBatch(const GameDir& dir) : dir_(dir) {}
+  explicit EditBatch(const GamePaths& dir) : dir_(dir) {}
 
   // Queues the file's new bytes and keeps its present bytes. Throws DataError when the file
   // cannot be read.
@@ -26,7 +26,7 @@ class EditBatch {
     std::string before;
     std::string after;
   };
-  const GameDir& dir_;
+  const GamePaths& dir_;
   std::vector<Change> changes_;
 };
 

@@ -54,11 +54,11 @@ std::string OfficerRecordFile::recordText(const Bushou& b) {
   return w.str();
 }
 
-void OfficerRecordFile::rewriteOfficer(const GameDir& dir, const Bushou& b, const std::string& filePass) {
+void OfficerRecordFile::rewriteOfficer(const GamePaths& dir, const Bushou& b, const std::string& filePass) {
   TextFile::writeBytes(dir, filePass, rewritten(dir, b, filePass));
 }
 
-std::string OfficerRecordFile::rewritten(const GameDir& dir, const Bushou& b, const std::string& filePass) {
+std::string OfficerRecordFile::rewritten(const GamePaths& dir, const Bushou& b, const std::string& filePass) {
   std::string offending;
   const auto record = Codec::toCp932(recordText(b), &offending);
   if (!record) throw DataError::encoding(filePass, "「" + offending + "」はこのファイルに保存できない文字です");
@@ -85,7 +85,7 @@ std::string OfficerRecordFile::rewritten(const GameDir& dir, const Bushou& b, co
   return out;
 }
 
-std::optional<Bushou> OfficerRecordFile::findOfficer(const GameDir& dir, int id, const std::string& filePass, int officerMax) {
+std::optional<Bushou> OfficerRecordFile::findOfficer(const GamePaths& dir, int id, const std::string& filePass, int officerMax) {
   ItemReader reader(TextFile::read(dir, filePass));
   while (!reader.eof()) {
     const std::string item = reader.readItem();
@@ -112,7 +112,7 @@ std::optional<Bushou> OfficerRecordFile::findOfficer(const GameDir& dir, int id,
   return std::nullopt;
 }
 
-Bushou OfficerRecordFile::readOfficer(const GameDir& dir, int id, const std::string& filePass, int officerMax) {
+Bushou OfficerRecordFile::readOfficer(const GamePaths& dir, int id, const std::string& filePass, int officerMax) {
   return findOfficer(dir, id, filePass, officerMax).value_or(Bushou());
 }
 

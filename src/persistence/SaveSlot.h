@@ -30,7 +30,7 @@ class SaveSlot {
   };
 
   // `number` is the slot name as typed: digits, leading zeros kept, possibly empty.
-  SaveSlot(const GameDir& dir, std::string number) : dir_(dir), number_(std::move(number)) {}
+  SaveSlot(const GamePaths& dir, std::string number) : dir_(dir), number_(std::move(number)) {}
 
   std::string busvFile() const { return "\\save\\busv" + number_ + ".ini"; }
   std::string gunsvFile() const { return "\\save\\gunsv" + number_ + ".ini"; }
@@ -98,7 +98,7 @@ class SaveSlot {
   // the one its stamp names (it then never refuses the load).
   std::optional<std::string> savedHistory() const;
 
-  const GameDir& dir_;
+  const GamePaths& dir_;
   std::string number_;
 };
 

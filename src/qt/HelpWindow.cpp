@@ -18,7 +18,7 @@
 #include <QTextImageFormat>
 #include <QVBoxLayout>
 
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 
 namespace velkaro::qt {
 namespace {
@@ -44,7 +44,7 @@ QString pathText(const std::filesystem::path& path) { return QString::fromStdStr
 }  // namespace
 
 std::filesystem::path HelpWindow::installedManual(const std::filesystem::path& executableFolder) {
-  const auto places = GameDirectory::dataCandidates(executableFolder);
+  const auto places = GameDirectorySetup::dataCandidates(executableFolder);
   for (const std::filesystem::path& place : places) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(place / kManualPath, ec)) return place / kManualPath;

@@ -14,7 +14,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 #include "qt/HelpWindow.h"
 #include "qt/QtUi.h"
 #include "qt/RowChooser.h"
@@ -72,7 +72,7 @@ QMenuBar* MainScreenView::makeMenus() {
   manual->setShortcut(QKeySequence(Qt::Key_F1));
   manual->setShortcutContext(Qt::ApplicationShortcut);
   connect(manual, &QAction::triggered, this,
-          [] { HelpWindow::open(HelpWindow::installedManual(GameDirectory::runningExecutableFolder())); });
+          [] { HelpWindow::open(HelpWindow::installedManual(GameDirectorySetup::runningExecutableFolder())); });
   // Menus are as wide as their longest item: a narrow style sheet must not elide them.
   for (QMenu* menu : {file, info, tools, help}) menu->setMinimumWidth(menu->sizeHint().width() + 40);
   info_ = info;

@@ -8,7 +8,7 @@
 
 namespace velkaro {
 
-void BattleLog::mkLog(const GameDir& dir, const MessageBuffer& pages) {
+void BattleLog::mkLog(const GamePaths& dir, const MessageBuffer& pages) {
   std::vector<std::string> old;
   if (dir.exists(paths::kLog)) {
     TextFile::copy(dir, paths::kLog, paths::kLogImg, Durability::killSafe);

@@ -1,6 +1,6 @@
 #pragma once
 // The battle log "\ini\velkaro.log" that every resolved year is appended to, and the credits page.
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "board/MessageBuffer.h"
 
 namespace velkaro {
@@ -13,7 +13,7 @@ class BattleLog {
   // Appends the pages in use to the log through the scratch copy "\ini\velkaro.img": the old
   // lines up to the terminator, the year's pages, then one terminator line. Whatever followed
   // an old terminator is dropped. A missing log is started afresh with its heading line.
-  static void mkLog(const GameDir& dir, const MessageBuffer& pages);
+  static void mkLog(const GamePaths& dir, const MessageBuffer& pages);
 
   // Page 0: 22 line breaks and the three credit lines; page 1: the terminator.
   static void credit(MessageBuffer& pages);

@@ -56,7 +56,7 @@ int16 jobFor(int k) {
   return 6;
 }
 
-std::vector<std::string> readPool(const GameDir& dir, const char* file, int count) {
+std::vector<std::string> readPool(const GamePaths& dir, const char* file, int count) {
   ItemReader reader(TextFile::read(dir, file));
   std::vector<std::string> pool(1);  // slot k = item k
   while (static_cast<int>(pool.size()) <= count) {

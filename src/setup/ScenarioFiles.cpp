@@ -7,7 +7,7 @@
 
 namespace velkaro {
 
-void ScenarioFiles::checkMasters(const GameDir& dir, int scenario) {
+void ScenarioFiles::checkMasters(const GamePaths& dir, int scenario) {
   if (!Scenario::valid(scenario)) return;
   const Scenario& s = Scenario::byNumber(scenario);
   RecordSet::check(TextFile::read(dir, s.officerMaster), s.officerMaster, RecordSet::Kind::Officers, s.officerMax, false);
@@ -15,7 +15,7 @@ void ScenarioFiles::checkMasters(const GameDir& dir, int scenario) {
   TextFile::read(dir, paths::kComment);
 }
 
-void ScenarioFiles::mk_Rinbusv(const GameDir& dir, int scenario) {
+void ScenarioFiles::mk_Rinbusv(const GamePaths& dir, int scenario) {
   // The masters are read whole before the running game's files are replaced by them, so a
   // broken master leaves the game as it was.
   checkMasters(dir, scenario);
@@ -25,12 +25,12 @@ void ScenarioFiles::mk_Rinbusv(const GameDir& dir, int scenario) {
   TextFile::copy(dir, paths::kComment, paths::kCmtsv, Durability::killSafe);
 }
 
-void ScenarioFiles::mk_Gunsv_rtn(const GameDir& dir, int scenario) {
+void ScenarioFiles::mk_Gunsv_rtn(const GamePaths& dir, int scenario) {
   if (!Scenario::valid(scenario)) return;
   TextFile::copy(dir, Scenario::byNumber(scenario).factionMaster, paths::kGunsv, Durability::killSafe);
 }
 
-void ScenarioFiles::initBushouFile(const GameDir& dir, int scenario) {
+void ScenarioFiles::initBushouFile(const GamePaths& dir, int scenario) {
   if (!Scenario::valid(scenario)) return;
   const Scenario& s = Scenario::byNumber(scenario);
   TextFile::copy(dir, s.officerBackup, s.officerMaster);

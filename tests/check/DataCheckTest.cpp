@@ -326,7 +326,7 @@ TEST(ShippedData, PassesTheChecker) {
       GTEST_SKIP() << "the shipped folder " << shipped.string() << " has no officer master " << master << " yet";
     }
   }
-  const CheckReport report = DataCheck(GameDir(shipped.parent_path())).run();
+  const CheckReport report = DataCheck(GamePaths(shipped.parent_path())).run();
   std::string lines;
   for (const std::string& line : report.lines()) lines += line + "\n";
   EXPECT_TRUE(report.sound()) << lines;

@@ -6,7 +6,7 @@
 #include "data/AtomicFile.h"
 #include "data/Codec.h"
 #include "data/DataError.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/TextFile.h"
 #include "support/TempGameDir.h"
 
@@ -51,7 +51,7 @@ TEST(TextFile, MissingFileGivesAJapaneseMessageNamingIt) {
   }
 }
 
-TEST(GameDir, NamesMatchWithoutRegardToLetterCase) {
+TEST(GamePaths, NamesMatchWithoutRegardToLetterCase) {
   TempGameDir game;
   game.writeBytes("ini/Gunsv.ini", "x");
   EXPECT_EQ(game.dir().resolve("\\ini\\gunsv.ini"), game.dir().resolve("\\ini\\Gunsv.ini"));
@@ -61,7 +61,7 @@ TEST(GameDir, NamesMatchWithoutRegardToLetterCase) {
   EXPECT_EQ(game.dir().resolve("\\ini\\Cmtimg.ini"), game.root() / "ini" / "Cmtimg.ini");
 }
 
-TEST(GameDir, NeverLeavesTheGameDirectory) {
+TEST(GamePaths, NeverLeavesTheGameDirectory) {
   TempGameDir game;
   EXPECT_THROW(game.dir().resolve("\\ini\\..\\..\\etc\\passwd"), DataError);
   EXPECT_THROW(game.dir().resolve("\\save\\..\\x"), DataError);

@@ -39,7 +39,7 @@ Walk::Walk(QElapsedTimer sinceStart) {
   fs::remove_all(dir_);
   fs::create_directories(dir_);
   fs::copy(VELKARO_SHIPPED_INI, dir_ / "ini", fs::copy_options::recursive);
-  context_ = std::make_unique<velkaro::GameContext>(velkaro::GameDir(dir_));
+  context_ = std::make_unique<velkaro::GameContext>(velkaro::GamePaths(dir_));
   // The same game every run: the computer's choices and the battles replay.
   context_->rng.fixSeed(7);
   velkaro::qt::registerViews(ui_);

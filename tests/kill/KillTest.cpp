@@ -20,7 +20,7 @@
 
 #include "data/DataError.h"
 #include "data/FactionTable.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/OfficerTable.h"
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
@@ -84,7 +84,7 @@ bool killAt(const std::string& call, int n, const std::string& command, const fs
 
 // Every file of the game folder reads with the game's readers; the state files hold whole records.
 void expectReadable(const fs::path& root, const std::string& moment) {
-  const GameDir dir(root);
+  const GamePaths dir(root);
   for (const char* folder : {"ini", "save"}) {
     for (const auto& entry : fs::directory_iterator(root / folder)) {
       const std::string name = std::string("\\") + folder + "\\" + entry.path().filename().string();
@@ -133,7 +133,7 @@ struct KillFixture : ::testing::Test {
     const bool whole = slot == oldSlot || slot == newSlot;
     EXPECT_TRUE(whole) << moment << ": the slot mixes the two saves";
     if (!whole) ++mixed;
-    const GameDir dir(work);
+    const GamePaths dir(work);
     EXPECT_NO_THROW(SaveSlot(dir, "1").inspect()) << moment;
     const int year = slot == oldSlot ? 191 : 193;
     const std::string next = sim(work, "--seed 3 --load 1 --until-year " + std::to_string(year + 1));
@@ -177,7 +177,7 @@ TEST_F(KillFixture, KillsDuringYearsAndSaveLeaveAWholeSlot) {
     const fs::path work = fresh();
     const std::string moment = call + " " + std::to_string(n);
     if (killAt(call, n, sim(work, "--seed 9 --until-year 193 --save 1"), scratch / "out.txt")) ++kills;
-    SlotJournal::recover(GameDir(work));
+    SlotJournal::recover(GamePaths(work));
     expectSound(work, moment);
   }
   std::printf("kills during years and save: %d of %zu moments, %d slots mixed\n", kills, moments.size(), mixed);
@@ -205,7 +205,7 @@ TEST_F(KillFixture, KillsDuringLoadLeaveTheGameWhole) {
     const fs::path work = fresh();
     const std::string moment = "load " + call + " " + std::to_string(n);
     if (killAt(call, n, sim(work, "--seed 4 --load 1 --until-year 191"), scratch / "out.txt")) ++kills;
-    SlotJournal::recover(GameDir(work));
+    SlotJournal::recover(GamePaths(work));
     // Before the load the title screen has copied the masters over the state files; files
     // that are the same before and after tell nothing and are left out.
     const Files before = {{"busv.ini", bytesOf(work / "ini/Bushou1.ini")}, {"gunsv.ini", bytesOf(work / "ini/Gunbatu1.ini")},

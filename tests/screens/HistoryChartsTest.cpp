@@ -40,7 +40,7 @@ TEST(HistoryCharts, TheLinesOfASeededGameEndWhereTheFactionsFellAndCarryTheFinal
   ASSERT_TRUE(summary.ended);
   ASSERT_FALSE(summary.destroyed.empty()) << "the seed is chosen for a game where factions fall";
 
-  GameContext ctx{GameDir(game.root() / "play")};
+  GameContext ctx{GamePaths(game.root() / "play")};
   ctx.FACTION_MAX = 12;
   test::GameUi ui;
   HistoryCharts charts(ctx, ui);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "data/Codec.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro::test {
 
@@ -19,7 +19,7 @@ class TempGameDir {
                                                       std::to_string(device()));
     std::filesystem::create_directories(root_ / "ini");
     std::filesystem::create_directories(root_ / "save");
-    dir_ = GameDir(root_);
+    dir_ = GamePaths(root_);
   }
   ~TempGameDir() {
     std::error_code ec;
@@ -28,7 +28,7 @@ class TempGameDir {
   TempGameDir(const TempGameDir&) = delete;
   TempGameDir& operator=(const TempGameDir&) = delete;
 
-  const GameDir& dir() const { return dir_; }
+  const GamePaths& dir() const { return dir_; }
   const std::filesystem::path& root() const { return root_; }
 
   // Writes raw bytes to a path relative to the root ("ini/busv.ini").
@@ -59,7 +59,7 @@ class TempGameDir {
 
  private:
   std::filesystem::path root_;
-  GameDir dir_;
+  GamePaths dir_;
 };
 
 }  // namespace velkaro::test

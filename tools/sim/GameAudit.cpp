@@ -150,7 +150,7 @@ void GameAudit::panels(const std::array<std::vector<int>, kPanels>& listed, cons
   }
 }
 
-void GameAudit::stateFiles(const GameDir& dir, const OfficerTable& officers, const FactionTable& factions,
+void GameAudit::stateFiles(const GamePaths& dir, const OfficerTable& officers, const FactionTable& factions,
                            const Sizes& sizes, Findings& out) {
   const StateFiles files(dir);
   OfficerTable readOfficers;
@@ -194,7 +194,7 @@ void GameAudit::stateFiles(const GameDir& dir, const OfficerTable& officers, con
   }
 }
 
-void GameAudit::state(const GameDir& dir, const std::array<int16, kPanels>& meishu, const Sizes& sizes, Findings& out) {
+void GameAudit::state(const GamePaths& dir, const std::array<int16, kPanels>& meishu, const Sizes& sizes, Findings& out) {
   OfficerTable officers;
   FactionTable factions;
   try {

@@ -8,7 +8,7 @@
 
 #include "data/FactionTable.h"
 #include "data/GameContext.h"
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "data/OfficerTable.h"
 
 namespace velkaro::sim {
@@ -35,10 +35,10 @@ class GameAudit {
   static void panels(const std::array<std::vector<int>, kPanels>& listed, const FactionTable& factions, int factionMax,
                      Findings& out);
   // Reads the state files with the game's own loaders and compares them with what was written.
-  static void stateFiles(const GameDir& dir, const OfficerTable& officers, const FactionTable& factions,
+  static void stateFiles(const GamePaths& dir, const OfficerTable& officers, const FactionTable& factions,
                          const Sizes& sizes, Findings& out);
   // Loads both state files (the game's table loaders) and runs records, membership and alliances on them.
-  static void state(const GameDir& dir, const std::array<int16, kPanels>& meishu, const Sizes& sizes, Findings& out);
+  static void state(const GamePaths& dir, const std::array<int16, kPanels>& meishu, const Sizes& sizes, Findings& out);
 };
 
 }  // namespace velkaro::sim

@@ -64,7 +64,7 @@ void LogAudit::checkLines(const std::vector<std::string>& lines, bool endsWithLi
   }
 }
 
-void LogAudit::check(const GameDir& dir, int firstYear, int lastYear, std::vector<std::string>& out) {
+void LogAudit::check(const GamePaths& dir, int firstYear, int lastYear, std::vector<std::string>& out) {
   std::string text;
   try {
     text = TextFile::read(dir, paths::kLog);

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro::sim {
 
 class LogAudit {
  public:
   // firstYear..lastYear are the years resolved so far (none when lastYear < firstYear).
-  static void check(const GameDir& dir, int firstYear, int lastYear, std::vector<std::string>& out);
+  static void check(const GamePaths& dir, int firstYear, int lastYear, std::vector<std::string>& out);
   // The same on the log's lines (UTF-8, without line ends); `endsWithLineBreak` for the file's last byte pair.
   static void checkLines(const std::vector<std::string>& lines, bool endsWithLineBreak, int firstYear, int lastYear,
                          std::vector<std::string>& out);

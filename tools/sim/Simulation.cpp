@@ -62,7 +62,7 @@ std::string Summary::json() const {
   return out.str();
 }
 
-Simulation::Simulation(Options options) : options_(std::move(options)), ctx_(GameDir(options_.dir)) {
+Simulation::Simulation(Options options) : options_(std::move(options)), ctx_(GamePaths(options_.dir)) {
   if (!options_.seed) options_.seed = std::random_device{}();
   ctx_.rng.fixSeed(*options_.seed);
   choices_.seed(*options_.seed ^ 0x9E3779B97F4A7C15ull);

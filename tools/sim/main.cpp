@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 #include "tools/sim/Batch.h"
 #include "tools/sim/BatchStats.h"
 #include "tools/sim/Simulation.h"
@@ -38,7 +38,7 @@ std::filesystem::path programFolder() {
   if (length <= 0 || length >= static_cast<int>(folder.size())) return {};
   return std::filesystem::path(folder.data());
 #else
-  return velkaro::GameDirectory::runningExecutableFolder();
+  return velkaro::GameDirectorySetup::runningExecutableFolder();
 #endif
 }
 
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // An installed velkaro-sim fills new folders from the installed data, a built one from its build.
-  if (const auto installed = velkaro::GameDirectory::findInstalledIni(programFolder())) {
+  if (const auto installed = velkaro::GameDirectorySetup::findInstalledIni(programFolder())) {
     command.batch.base.shippedIni = installed->string();
   }
   if (command.batch.jobs > 1 && !velkaro::sim::Batch::kCanFork) {

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "data/GameContext.h"
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 #include "game/GameScreens.h"
 #include "qt/AppLook.h"
 #include "qt/HelpWindow.h"
@@ -89,7 +89,7 @@ class HelpWindowWalk : public QObject {
     o.shippedIni = VELKARO_SHIPPED_INI;
     velkaro::sim::Simulation(o).run();
     QVERIFY(fs::exists(dir_ / "save/save1.ini"));
-    context_ = std::make_unique<velkaro::GameContext>(velkaro::GameDir(dir_));
+    context_ = std::make_unique<velkaro::GameContext>(velkaro::GamePaths(dir_));
     velkaro::qt::registerViews(ui_);
     ui_.setScreenMaker(velkaro::GameScreens::all());
     ui_.setMessageWatcher([](QMessageBox& box) {

@@ -93,7 +93,7 @@ class HistoryChartsWalk : public QObject {
     o.shippedIni = VELKARO_SHIPPED_INI;
     velkaro::sim::Simulation(o).run();
     QVERIFY(fs::exists(dir_ / "save/suiisv1.ini"));
-    context_ = std::make_unique<velkaro::GameContext>(velkaro::GameDir(dir_));
+    context_ = std::make_unique<velkaro::GameContext>(velkaro::GamePaths(dir_));
     velkaro::qt::registerViews(ui_);
     ui_.setScreenMaker(velkaro::GameScreens::all());
     ui_.setMessageWatcher([this](QMessageBox& box) { answer(box); });

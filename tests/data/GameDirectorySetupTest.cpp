@@ -1,4 +1,4 @@
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -15,7 +15,7 @@
 
 namespace fs = std::filesystem;
 using velkaro::DataError;
-using velkaro::GameDirectory;
+using velkaro::GameDirectorySetup;
 
 namespace {
 
@@ -70,7 +70,7 @@ std::string messageAsPlainUser(Fn fn) {
   return message;
 }
 
-class GameDirectoryTest : public ::testing::Test {
+class GameDirectorySetupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::random_device device;
@@ -98,23 +98,23 @@ class GameDirectoryTest : public ::testing::Test {
 
 // The folder chosen from the environment, in its order of precedence.
 TEST(GameDirectoryChoice, TheGameDirVariableComesFirstAndARelativeOneIsTakenFromTheCurrentFolder) {
-  EXPECT_EQ(GameDirectory::choose({"/srv/games/velkaro", "/home/a/.data", "/home/a"}), fs::path("/srv/games/velkaro"));
-  EXPECT_EQ(GameDirectory::choose({"mine/../game", "", ""}), (fs::current_path() / "game").lexically_normal());
+  EXPECT_EQ(GameDirectorySetup::choose({"/srv/games/velkaro", "/home/a/.data", "/home/a"}), fs::path("/srv/games/velkaro"));
+  EXPECT_EQ(GameDirectorySetup::choose({"mine/../game", "", ""}), (fs::current_path() / "game").lexically_normal());
 }
 
 TEST(GameDirectoryChoice, AnAbsoluteXdgDataHomeHoldsTheVelkaroFolder) {
-  EXPECT_EQ(GameDirectory::choose({"", "/home/a/data/", "/home/a"}), fs::path("/home/a/data/velkaro"));
+  EXPECT_EQ(GameDirectorySetup::choose({"", "/home/a/data/", "/home/a"}), fs::path("/home/a/data/velkaro"));
 }
 
 TEST(GameDirectoryChoice, WithoutAUsableXdgDataHomeTheFolderIsUnderLocalShare) {
-  EXPECT_EQ(GameDirectory::choose({"", "", "/home/a"}), fs::path("/home/a/.local/share/velkaro"));
-  EXPECT_EQ(GameDirectory::choose({"", "relative/data", "/home/a"}), fs::path("/home/a/.local/share/velkaro"));
+  EXPECT_EQ(GameDirectorySetup::choose({"", "", "/home/a"}), fs::path("/home/a/.local/share/velkaro"));
+  EXPECT_EQ(GameDirectorySetup::choose({"", "relative/data", "/home/a"}), fs::path("/home/a/.local/share/velkaro"));
 }
 
 TEST(GameDirectoryChoice, NoHomeAndNothingElseIsAClearError) {
   for (const std::string home : {"", "not/absolute"}) {
     try {
-      GameDirectory::choose({"", "relative", home});
+      GameDirectorySetup::choose({"", "relative", home});
       ADD_FAILURE() << "no error for HOME=" << home;
     } catch (const DataError& e) {
       EXPECT_NE(std::string(e.what()).find("HOME"), std::string::npos) << e.what();
@@ -124,59 +124,59 @@ TEST(GameDirectoryChoice, NoHomeAndNothingElseIsAClearError) {
 }
 
 // Where a program finds the data it was installed with.
-TEST_F(GameDirectoryTest, TheInstalledLayoutIsFoundNextToBinAndTheBuildTreeByItsShippedFolder) {
+TEST_F(GameDirectorySetupTest, TheInstalledLayoutIsFoundNextToBinAndTheBuildTreeByItsShippedFolder) {
   const fs::path bin = base_ / "usr" / "bin";
   fs::create_directories(bin);
-  EXPECT_EQ(GameDirectory::findInstalledIni(bin), installed_);
+  EXPECT_EQ(GameDirectorySetup::findInstalledIni(bin), installed_);
 
   const fs::path build = base_ / "build";
-  EXPECT_EQ(GameDirectory::findInstalledIni(build), std::nullopt);
+  EXPECT_EQ(GameDirectorySetup::findInstalledIni(build), std::nullopt);
   fs::create_directories(build / "shipped" / "ini");
-  EXPECT_EQ(GameDirectory::findInstalledIni(build), build / "shipped" / "ini");
-  EXPECT_EQ(GameDirectory::findInstalledIni(fs::path()), std::nullopt);
+  EXPECT_EQ(GameDirectorySetup::findInstalledIni(build), build / "shipped" / "ini");
+  EXPECT_EQ(GameDirectorySetup::findInstalledIni(fs::path()), std::nullopt);
 }
 
-TEST_F(GameDirectoryTest, TheMessageForMissingDataNamesEveryPlaceSearched) {
-  const std::string message = GameDirectory::dataMissingMessage("/opt/v/bin");
+TEST_F(GameDirectorySetupTest, TheMessageForMissingDataNamesEveryPlaceSearched) {
+  const std::string message = GameDirectorySetup::dataMissingMessage("/opt/v/bin");
   EXPECT_NE(message.find("/opt/v/share/velkaro/ini"), std::string::npos) << message;
   EXPECT_NE(message.find("/opt/v/bin/shipped/ini"), std::string::npos) << message;
 }
 
 // The first start and every later one.
-TEST_F(GameDirectoryTest, TheFirstStartMakesTheFoldersAndCopiesTheInstalledDataWhichStaysUntouched) {
+TEST_F(GameDirectorySetupTest, TheFirstStartMakesTheFoldersAndCopiesTheInstalledDataWhichStaysUntouched) {
   const auto before = snapshot(base_ / "usr");
   const fs::path root = base_ / "home" / ".local" / "share" / "velkaro";
-  EXPECT_EQ(GameDirectory::prepare(root, installed_), 3);
+  EXPECT_EQ(GameDirectorySetup::prepare(root, installed_), 3);
   EXPECT_TRUE(fs::is_directory(root / "save"));
   EXPECT_EQ(readFile(root / "ini" / "Bushou.ini"), "shipped officers\r\n");
   EXPECT_EQ(readFile(root / "ini" / "Text.ini"), "shipped texts\r\n");
   EXPECT_EQ(snapshot(base_ / "usr"), before);
-  EXPECT_EQ(GameDirectory::prepare(root, installed_), 0);
+  EXPECT_EQ(GameDirectorySetup::prepare(root, installed_), 0);
 }
 
-TEST_F(GameDirectoryTest, FilesTheGameHasChangedAreKeptAndOnlyMissingOnesAdded) {
+TEST_F(GameDirectorySetupTest, FilesTheGameHasChangedAreKeptAndOnlyMissingOnesAdded) {
   const fs::path root = base_ / "game";
   fs::create_directories(root / "ini");
   writeFile(root / "ini" / "Bushou.ini", "edited officers\r\n");
   writeFile(root / "ini" / "busv.ini", "running game\r\n");
-  EXPECT_EQ(GameDirectory::prepare(root, installed_), 2);
+  EXPECT_EQ(GameDirectorySetup::prepare(root, installed_), 2);
   EXPECT_EQ(readFile(root / "ini" / "Bushou.ini"), "edited officers\r\n");
   EXPECT_EQ(readFile(root / "ini" / "busv.ini"), "running game\r\n");
   EXPECT_EQ(readFile(root / "ini" / "Gunbatu.ini"), "shipped factions\r\n");
 }
 
-TEST_F(GameDirectoryTest, ACopyOfAReadOnlyInstalledFileCanBeRewrittenByTheGame) {
+TEST_F(GameDirectorySetupTest, ACopyOfAReadOnlyInstalledFileCanBeRewrittenByTheGame) {
   fs::permissions(installed_ / "Text.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   const fs::path root = base_ / "game";
-  GameDirectory::prepare(root, installed_);
+  GameDirectorySetup::prepare(root, installed_);
   EXPECT_NE(fs::status(root / "ini" / "Text.ini").permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
 // Failures name the folder and the reason.
-TEST_F(GameDirectoryTest, AFileWhereTheFolderShouldBeIsReported) {
+TEST_F(GameDirectorySetupTest, AFileWhereTheFolderShouldBeIsReported) {
   writeFile(base_ / "game", "not a folder");
   try {
-    GameDirectory::prepare(base_ / "game", installed_);
+    GameDirectorySetup::prepare(base_ / "game", installed_);
     FAIL() << "no error";
   } catch (const DataError& e) {
     const std::string message = e.what();
@@ -186,34 +186,34 @@ TEST_F(GameDirectoryTest, AFileWhereTheFolderShouldBeIsReported) {
   EXPECT_EQ(readFile(base_ / "game"), "not a folder");
 }
 
-TEST_F(GameDirectoryTest, AnUnwritableParentGivesTheMessageAndWritesNothing) {
+TEST_F(GameDirectorySetupTest, AnUnwritableParentGivesTheMessageAndWritesNothing) {
   const fs::path parent = base_ / "locked";
   fs::create_directories(parent);
   fs::permissions(parent, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
   const fs::path root = parent / "velkaro";
-  const std::string message = messageAsPlainUser([&] { GameDirectory::prepare(root, installed_); });
+  const std::string message = messageAsPlainUser([&] { GameDirectorySetup::prepare(root, installed_); });
   EXPECT_NE(message.find("DataError:ゲームフォルダ「" + root.string() + "」を作れません（書き込みが許されていません）"),
             std::string::npos)
       << message;
   EXPECT_TRUE(fs::is_empty(parent));
 }
 
-TEST_F(GameDirectoryTest, AnExistingFolderTheGameCannotWriteToIsReported) {
+TEST_F(GameDirectorySetupTest, AnExistingFolderTheGameCannotWriteToIsReported) {
   const fs::path root = base_ / "game";
   fs::create_directories(root / "ini");
   fs::create_directories(root / "save");
   fs::permissions(root, fs::perms::all);
   fs::permissions(root / "save", fs::perms::all);
   fs::permissions(root / "ini", fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write));
-  const std::string message = messageAsPlainUser([&] { GameDirectory::prepare(root, installed_); });
+  const std::string message = messageAsPlainUser([&] { GameDirectorySetup::prepare(root, installed_); });
   EXPECT_NE(message.find("DataError:ゲームフォルダ「" + root.string() + "」に書き込めません"), std::string::npos) << message;
   EXPECT_TRUE(fs::is_empty(root / "ini"));
 }
 
-TEST_F(GameDirectoryTest, MissingInstalledDataIsAnErrorNotAnEmptyGame) {
+TEST_F(GameDirectorySetupTest, MissingInstalledDataIsAnErrorNotAnEmptyGame) {
   try {
-    GameDirectory::prepare(base_ / "game", base_ / "nowhere" / "ini");
+    GameDirectorySetup::prepare(base_ / "game", base_ / "nowhere" / "ini");
     FAIL() << "no error";
   } catch (const DataError& e) {
     EXPECT_NE(std::string(e.what()).find((base_ / "nowhere" / "ini").string()), std::string::npos) << e.what();

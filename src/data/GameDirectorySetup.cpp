@@ -1,4 +1,4 @@
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 
 #include <unistd.h>
 
@@ -67,11 +67,11 @@ bool copyMissing(const fs::path& from, const fs::path& to, const fs::path& root)
 
 }  // namespace
 
-GameDirectory::Environment GameDirectory::processEnvironment() {
+GameDirectorySetup::Environment GameDirectorySetup::processEnvironment() {
   return {variable("VELKARO_GAME_DIR"), variable("XDG_DATA_HOME"), variable("HOME")};
 }
 
-fs::path GameDirectory::choose(const Environment& environment) {
+fs::path GameDirectorySetup::choose(const Environment& environment) {
   if (!environment.gameDir.empty()) return fs::absolute(environment.gameDir).lexically_normal();
   const fs::path xdg = environment.xdgDataHome;
   if (xdg.is_absolute()) return (xdg / "velkaro").lexically_normal();
@@ -83,11 +83,11 @@ fs::path GameDirectory::choose(const Environment& environment) {
   return (home / ".local" / "share" / "velkaro").lexically_normal();
 }
 
-std::vector<fs::path> GameDirectory::dataCandidates(const fs::path& executableFolder) {
+std::vector<fs::path> GameDirectorySetup::dataCandidates(const fs::path& executableFolder) {
   return {(executableFolder / VELKARO_DATA_FROM_BIN).lexically_normal(), executableFolder / "shipped"};
 }
 
-std::optional<fs::path> GameDirectory::findInstalledIni(const fs::path& executableFolder) {
+std::optional<fs::path> GameDirectorySetup::findInstalledIni(const fs::path& executableFolder) {
   if (executableFolder.empty()) return std::nullopt;
   for (const fs::path& candidate : dataCandidates(executableFolder)) {
     std::error_code ec;
@@ -96,13 +96,13 @@ std::optional<fs::path> GameDirectory::findInstalledIni(const fs::path& executab
   return std::nullopt;
 }
 
-fs::path GameDirectory::runningExecutableFolder() {
+fs::path GameDirectorySetup::runningExecutableFolder() {
   std::error_code ec;
   const fs::path self = fs::read_symlink("/proc/self/exe", ec);
   return ec ? fs::path() : self.parent_path();
 }
 
-int GameDirectory::prepare(const fs::path& root, const fs::path& installedIni) {
+int GameDirectorySetup::prepare(const fs::path& root, const fs::path& installedIni) {
   makeFolder(root, root);
   makeFolder(root / "ini", root);
   makeFolder(root / "save", root);
@@ -122,7 +122,7 @@ int GameDirectory::prepare(const fs::path& root, const fs::path& installedIni) {
   return copied;
 }
 
-std::string GameDirectory::dataMissingMessage(const fs::path& executableFolder) {
+std::string GameDirectorySetup::dataMissingMessage(const fs::path& executableFolder) {
   std::string places;
   for (const fs::path& candidate : dataCandidates(executableFolder)) {
     places += (places.empty() ? "" : "、") + ("「" + (candidate / "ini").string() + "」");

@@ -1,4 +1,4 @@
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,7 +33,7 @@ std::vector<std::string> splitParts(const std::string& name) {
 
 }  // namespace
 
-std::filesystem::path GameDir::resolve(const std::string& name) const {
+std::filesystem::path GamePaths::resolve(const std::string& name) const {
   std::filesystem::path path = root_;
   for (const std::string& part : splitParts(name)) {
     if (part == "." || part == ".." || part.find(':') != std::string::npos) {
@@ -55,7 +55,7 @@ std::filesystem::path GameDir::resolve(const std::string& name) const {
   return path;
 }
 
-bool GameDir::exists(const std::string& name) const {
+bool GamePaths::exists(const std::string& name) const {
   std::error_code ec;
   return std::filesystem::is_regular_file(resolve(name), ec);
 }

@@ -8,7 +8,7 @@
 
 namespace velkaro {
 
-class GameDirectory {
+class GameDirectorySetup {
  public:
   // The variables the choice depends on; an empty string stands for an unset variable.
   struct Environment {

@@ -1,14 +1,14 @@
 #pragma once
-// The game directory: turns the game's "\ini\..." and "\save\..." names into real paths.
+// Paths in the game directory: turns the game's "\ini\..." and "\save\..." names into real paths.
 #include <filesystem>
 #include <string>
 
 namespace velkaro {
 
-class GameDir {
+class GamePaths {
  public:
-  GameDir() = default;
-  explicit GameDir(std::filesystem::path root) : root_(std::move(root)) {}
+  GamePaths() = default;
+  explicit GamePaths(std::filesystem::path root) : root_(std::move(root)) {}
 
   const std::filesystem::path& root() const { return root_; }
 
