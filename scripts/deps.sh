@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config strace libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth xdotool
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev emscripten nodejs python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

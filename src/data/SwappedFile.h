@@ -4,6 +4,9 @@
 // new one, whatever moment the process dies at. Nothing is flushed to disk, and the spare keeps
 // the old bytes to be overwritten by the next rewrite (a new file each time, or a rename over
 // the old one, makes ext4 push the file to disk at once, which costs several times more).
+// Where the system or the file system has no such swap (other systems than Linux, WebAssembly,
+// some network file systems), the spare is renamed over the file instead: still old or new whole
+// at any moment, but no spare stays behind.
 #include <string>
 
 namespace velkaro {
@@ -16,6 +19,10 @@ class SwappedFile {
   // Returns 0 on success, otherwise the errno of the call that failed (ENOENT when the file is
   // missing and `create` is not set).
   static int rewrite(const std::string& path, const std::string& bytes, bool create);
+
+  // What rewrite() does where the system cannot swap two names: the spare is renamed over the
+  // file, so no spare stays behind. Built everywhere, so Linux tests it too.
+  static int rewriteRenamingOver(const std::string& path, const std::string& bytes, bool create);
 };
 
 }  // namespace velkaro

@@ -118,7 +118,7 @@ void Batch::playForked(Outcome& outcome) const {
 
 Batch::Outcome Batch::run() {
   Outcome outcome;
-  if (settings_.jobs <= 1) {
+  if (settings_.jobs <= 1 || !kCanFork) {
     for (int i = 0; i < settings_.games; ++i) {
       playHere(i);
       gather(i, outcome, "");

@@ -28,6 +28,14 @@ class Batch {
   Options gameOptions(int index) const;
   Outcome run();
 
+  // False where no process can be started (WebAssembly under node): every game is played in
+  // this one, one after another, whatever `jobs` says; the results are the same.
+#ifdef __EMSCRIPTEN__
+  static constexpr bool kCanFork = false;
+#else
+  static constexpr bool kCanFork = true;
+#endif
+
   static constexpr const char* kRecordFile = "result.txt";
   static constexpr const char* kFailureFile = "failure.txt";
 

@@ -2,8 +2,10 @@
 //   velkaro-sim --dir DIR --scenario N|all [--seed S] [--players ID,ID,...] [--until-year Y]
 //               [--transcript FILE] [--save SLOT] [--load SLOT]
 //               [--games K] [--jobs N] [--check] [--stats]
+#include <array>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -15,7 +17,30 @@
 #include "tools/sim/BatchStats.h"
 #include "tools/sim/Simulation.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+// Under node the process is node itself and the program is the .js file beside its shipped/ folder.
+EM_JS(int, velkaro_script_folder, (char* out, int size), {
+  var folder = typeof __dirname === 'string' ? __dirname : '';
+  stringToUTF8(folder, out, size);
+  return lengthBytesUTF8(folder);
+});
+#endif
+
 namespace {
+
+// The folder the shipped data is looked up from: the program's own, never the working one.
+std::filesystem::path programFolder() {
+#ifdef __EMSCRIPTEN__
+  std::array<char, 4096> folder{};
+  const int length = velkaro_script_folder(folder.data(), static_cast<int>(folder.size()));
+  if (length <= 0 || length >= static_cast<int>(folder.size())) return {};
+  return std::filesystem::path(folder.data());
+#else
+  return velkaro::GameDirectory::runningExecutableFolder();
+#endif
+}
 
 void usage() {
   std::cerr << "usage: velkaro-sim --dir DIR --scenario N|all [--seed S] [--players ID,ID,...] [--until-year Y]\n"
@@ -143,8 +168,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   // An installed velkaro-sim fills new folders from the installed data, a built one from its build.
-  if (const auto installed = velkaro::GameDirectory::findInstalledIni(velkaro::GameDirectory::runningExecutableFolder())) {
+  if (const auto installed = velkaro::GameDirectory::findInstalledIni(programFolder())) {
     command.batch.base.shippedIni = installed->string();
+  }
+  if (command.batch.jobs > 1 && !velkaro::sim::Batch::kCanFork) {
+    std::cerr << "velkaro-sim: --jobs: this build cannot start processes; the games are played one after another\n";
   }
   try {
     if (command.many || command.stats) return runMany(command);
