@@ -30,6 +30,7 @@ EM_ASYNC_JS(void, velkaro_ended, (), {
 // syncfs(false): memory to IndexedDB, in one transaction.
 EM_ASYNC_JS(int, velkaro_store, (), {
   if (!Module.velkaro.stored) return 1;
+  if (Module.velkaro.beforeStore) await Module.velkaro.beforeStore();
   return await new Promise((resolve) => FS.syncfs(false, (err) => resolve(err ? 0 : 1)));
 });
 
