@@ -8,8 +8,10 @@
 
 #include "data/DataError.h"
 #include "data/SlotJournal.h"
+#include "data/Codec.h"
 #include "data/TextFile.h"
 #include "persistence/SaveSlot.h"
+#include "persistence/SlotStamp.h"
 
 namespace velkaro {
 namespace {
@@ -45,12 +47,25 @@ const Part* partOf(const std::string& kind) {
 
 DataError foreign() { return DataError("", SlotBundle::kForeignMessage); }
 
-// The bundle's files by part, or a DataError for anything that is not a whole bundle.
-std::array<std::optional<std::string>, 7> split(const std::string& bundle) {
-  std::array<std::optional<std::string>, 7> files;
-  const std::string heading = std::string(SlotBundle::kHeading) + kLineEnd;
+using Parts = std::array<std::optional<std::string>, 7>;
+
+bool slotNumber(const std::string& s) {
+  bool digits = !s.empty() && s.size() <= 8;
+  for (char c : s) digits = digits && c >= '0' && c <= '9';
+  return digits;
+}
+
+// The bundle's files by part and the number of the slot it was packed from, or a DataError for
+// anything that is not a whole bundle.
+Parts split(const std::string& bundle, std::string& from) {
+  Parts files;
+  const std::string heading = std::string(SlotBundle::kHeading) + " ";
   if (bundle.compare(0, heading.size(), heading) != 0) throw foreign();
-  std::size_t at = heading.size();
+  const std::size_t headEnd = bundle.find(kLineEnd);
+  if (headEnd == std::string::npos) throw foreign();
+  from = bundle.substr(heading.size(), headEnd - heading.size());
+  if (!slotNumber(from)) throw foreign();
+  std::size_t at = headEnd + 2;
   while (at < bundle.size()) {
     const std::size_t end = bundle.find(kLineEnd, at);
     if (end == std::string::npos) throw foreign();
@@ -82,7 +97,7 @@ std::array<std::optional<std::string>, 7> split(const std::string& bundle) {
 
 std::string SlotBundle::pack(const GameDir& dir, const std::string& number) {
   const SaveSlot slot(dir, number);
-  std::string out = std::string(kHeading) + kLineEnd;
+  std::string out = std::string(kHeading) + " " + number + kLineEnd;
   for (const Part& p : parts()) {
     const std::string file = (slot.*p.file)();
     if (!p.required && !dir.exists(file)) continue;
@@ -94,19 +109,22 @@ std::string SlotBundle::pack(const GameDir& dir, const std::string& number) {
 
 void SlotBundle::unpack(const GameDir& dir, const std::string& number, const std::string& bundle,
                         const std::filesystem::path& scratch) {
-  const auto files = split(bundle);
+  std::string from;
+  Parts files = split(bundle, from);
   std::error_code ec;
   std::filesystem::remove_all(scratch, ec);
   std::filesystem::create_directories(scratch / "save", ec);
   if (ec) throw DataError::unwritable(scratch.string());
+  // Checked under the number it was saved as: the stamp names the files by it.
   const GameDir trial(scratch);
-  const SaveSlot trialSlot(trial, number);
+  const SaveSlot trialSlot(trial, from);
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (files[i]) TextFile::writeBytes(trial, (trialSlot.*parts()[i].file)(), *files[i]);
   }
   try {
     trialSlot.inspect();
   } catch (const DataError& e) {
+    std::filesystem::remove_all(scratch, ec);
     throw DataError(e.file(), std::string(kBrokenMessage) + kLineEnd + e.what());
   }
   std::filesystem::remove_all(scratch, ec);
@@ -114,6 +132,22 @@ void SlotBundle::unpack(const GameDir& dir, const std::string& number, const std
   const SaveSlot slot(dir, number);
   std::vector<std::string> names;
   for (const Part& p : parts()) names.push_back((slot.*p.file)());
+  constexpr std::size_t kStamp = 5;
+  constexpr std::size_t kHistory = 6;
+  if (number != from && files[kStamp]) {
+    // Under another number the stamp is written anew for the new names, over the files the old
+    // stamp vouched for: the five checked above, and the history record if it matched.
+    const auto stampText = Codec::toUtf8(*files[kStamp]);
+    std::vector<SlotStamp::File> stamped;
+    for (std::size_t i = 0; i < kStamp; ++i) stamped.emplace_back(names[i], *files[i]);
+    if (files[kHistory] && stampText &&
+        !SlotStamp::mismatch(*stampText, trialSlot.stampFile(), {{trialSlot.historyFile(), *files[kHistory]}})) {
+      stamped.emplace_back(names[kHistory], *files[kHistory]);
+    } else {
+      files[kHistory].reset();
+    }
+    files[kStamp] = *Codec::toCp932(SlotStamp::text(stamped));
+  }
   SlotJournal::recover(dir);
   SlotJournal journal(dir, slot.journalFile(), names);
   journal.begin();

@@ -11,7 +11,7 @@ namespace velkaro {
 
 class SlotBundle {
  public:
-  // The first line of every bundle.
+  // Every bundle begins with this, then the number of the slot it was packed from.
   static constexpr const char* kHeading = "VelkaroSlot 1";
 
   // The files of slot `number` in one bundle. Throws DataError when the slot is incomplete.

@@ -48,7 +48,7 @@ struct SavedGame {
   MainScreen* main = nullptr;
 };
 
-const char* kSlotFiles[] = {"busv", "gunsv", "Cmtsv", "save", "stamp"};
+const char* kSlotFiles[] = {"busv", "gunsv", "Cmtsv", "save"};
 
 std::string slotBytes(const TempGameDir& game, const std::string& number) {
   std::string all;
@@ -80,6 +80,11 @@ TEST(SlotBundleTest, ABundledSlotComesBackByteForByteUnderAnotherNumberAndLoads)
   SlotBundle::unpack(g.game.dir(), "12", bundle, g.game.root() / "scratch");
   EXPECT_EQ(slotBytes(g.game, "12"), slotBytes(g.game, "3"));
   EXPECT_EQ(g.game.readBytes("save/suiisv12.ini"), g.game.readBytes("save/suiisv3.ini"));
+  // The stamp names the files by their new number; under the old one it comes back as it was.
+  EXPECT_TRUE(g.game.readText("save/stamp12.ini").find("busv12.ini") != std::string::npos);
+  const std::string stamp3 = g.game.readBytes("save/stamp3.ini");
+  SlotBundle::unpack(g.game.dir(), "3", SlotBundle::pack(g.game.dir(), "12"), g.game.root() / "scratch");
+  EXPECT_EQ(g.game.readBytes("save/stamp3.ini"), stamp3);
   EXPECT_FALSE(std::filesystem::exists(g.game.root() / "scratch")) << "the checked copy is removed";
   EXPECT_EQ(SaveSlot(g.game.dir(), "12").restore().entries[0], g.main->year());
 }

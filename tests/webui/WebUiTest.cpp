@@ -99,21 +99,23 @@ TEST(WebUiTest, AModalWindowTakesEveryEventUntilItCloses) {
   for (int i = 0; i < 3; ++i) g.page.click(1, "Picture1");
   g.page.click(1, "List1.1", 0);
   g.page.click(1, "Command2");
-  g.page.answers = {0, 0};
-  g.play();
   // The main window is window 3 (the detail was 2). 軍閥一覧 opens modal as window 4.
-  ASSERT_TRUE(has(g.page.lastDraw(), R"("id":3,"screen":"MainScreen")")) << g.page.lastDraw();
   g.page.click(3, "menu.itiran");
   g.page.click(3, "menu.save");  // under the modal window: not reached
   g.page.key(3, "escape");       // nor this
-  EXPECT_THROW(g.ui.run(), ScriptEnded);
-  EXPECT_TRUE(has(g.page.lastDraw(), R"("id":4,"screen":"AllFactions")"));
-  for (const std::string& d : g.page.draws) EXPECT_FALSE(has(d, R"("screen":"SaveLoadScreen")"));
-  g.page.key(4, "escape");  // 戻る
-  g.page.key(3, "escape");  // Esc on the main window does not end the game
-  EXPECT_THROW(g.ui.run(), ScriptEnded);
+  g.page.key(4, "escape");       // 戻る
+  g.page.key(3, "escape");       // Esc on the main window does not end the game
+  g.page.answers = {0, 0};
+  g.play();
+  bool overview = false;
+  for (const std::string& d : g.page.draws) {
+    overview = overview || has(d, R"("id":4,"screen":"AllFactions")");
+    EXPECT_FALSE(has(d, R"("screen":"SaveLoadScreen")"));
+  }
+  EXPECT_TRUE(overview);
   EXPECT_FALSE(has(g.page.lastDraw(), R"("screen":"AllFactions")"));
-  EXPECT_TRUE(has(g.page.lastDraw(), R"("screen":"MainScreen")"));
+  EXPECT_TRUE(has(g.page.lastDraw(), R"("id":3,"screen":"MainScreen")")) << g.page.lastDraw();
+  EXPECT_EQ(g.page.boxes.size(), 2u) << "no question about leaving the game";
 }
 
 TEST(WebUiTest, PageEventsAreReadOnlyWhenWhole) {

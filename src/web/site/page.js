@@ -135,8 +135,18 @@
         choose(row);
       }
     });
-    if (opts.hover) box.addEventListener('mouseenter', () => post(win, opts.hover, 0, 'hover'));
+    if (opts.hover) box.addEventListener('mouseenter', () => hover(win, opts.hover));
     return box;
+  }
+
+  // The pointer over a control, told once until it moves to another: a redraw puts new elements
+  // under a pointer that did not move, and the browser reports them as entered again.
+  let lastHover = '';
+  function hover(win, control) {
+    const key = win + ':' + control;
+    if (key === lastHover) return;
+    lastHover = key;
+    post(win, control, 0, 'hover');
   }
 
   function markActive(box, row) {
@@ -300,7 +310,7 @@
     };
     const comment = s.Lab_cmt.hidden ? null : el('button', {
       type: 'button', class: 'comment', 'data-key': 'Lab_cmt', disabled: !!s.Lab_cmt.disabled, text: s.Lab_cmt.t,
-      onclick: () => post(w, 'Lab_cmt', 0, 'click'), onmouseenter: () => post(w, 'Lab_cmt', 0, 'hover'),
+      onclick: () => post(w, 'Lab_cmt', 0, 'click'), onmouseenter: () => hover(w, 'Lab_cmt'),
     });
     return {
       parts: [label(s.Name_lab, 'name', 'h2'), label(s.Label1, 'post'),
@@ -419,13 +429,16 @@
     if (!texts.slotTools) return null;
     const number = el('input', { id: 'slot-number', type: 'text', inputmode: 'numeric', pattern: '[0-9]*', size: '4', value: '1', 'data-key': 'slot-number' });
     const file = el('input', { id: 'slot-file', type: 'file', 'data-key': 'slot-file', accept: '.velkaro,application/octet-stream' });
+    // The number and the file are read when pressed: the fields are kept over redraws.
+    const typed = () => document.getElementById('slot-number').value.trim();
     const doExport = el('button', { type: 'button', class: 'cmd', 'data-key': 'slot-export', text: texts.export,
-      onclick: () => post(0, 'export', 0, 'click', number.value.trim()) });
+      onclick: () => post(0, 'export', 0, 'click', typed()) });
     const doImport = el('button', { type: 'button', class: 'cmd', 'data-key': 'slot-import', text: texts.import,
       onclick: async () => {
-        const chosen = file.files && file.files[0];
+        const picked = document.getElementById('slot-file');
+        const chosen = picked.files && picked.files[0];
         V.chosen = chosen ? new Uint8Array(await chosen.arrayBuffer()) : null;
-        post(0, 'import', 0, 'click', number.value.trim());
+        post(0, 'import', 0, 'click', typed());
       } });
     const details = el('details', { class: 'slot-tools', 'data-key': 'slot-tools' },
       el('summary', { text: texts.slotTools }),
@@ -500,9 +513,11 @@
     section.append(el(overlay ? 'h1' : 'h1', { class: overlay ? 'caption' : 'caption hidden-caption', text: win.caption || texts.gameTitle }));
     const inner = el('div', { class: 'window-body' }, ...made.parts);
     section.append(inner);
-    if (made.hoverBack) section.addEventListener('mousemove', (ev) => {
-      if (!ev.target.closest('[role=listbox], .comment')) post(win.id, 'Back', 0, 'hover');
-    }, { once: true });
+    section.addEventListener('mousemove', (ev) => {
+      if (ev.target.closest('[role=listbox], .comment')) return;
+      if (made.hoverBack) hover(win.id, 'Back');
+      else lastHover = win.id + ':Back';
+    });
     section.velkaroKeys = !!made.keys;
     return section;
   }
