@@ -1,5 +1,6 @@
 #pragma once
-// Conversion between the files' code page 932 and the program's UTF-8.
+// Conversion between the files' code page 932 and the program's UTF-8, by the game's own tables
+// (the same on every platform).
 #include <optional>
 #include <string>
 
