@@ -159,15 +159,39 @@ class Player {
   }
 }
 
-async function answerAll(p, maxBoxes = 20, answerFor = () => 'OK') {
+// Answers the message boxes as they come: yes to questions, OK to news.
+async function answerAll(p, maxBoxes = 20, answerFor = null) {
   const seen = [];
   for (let i = 0; i < maxBoxes; i++) {
     const text = await p.boxText(400);
     if (text === null) break;
     seen.push(text);
-    await p.answer(answerFor(text));
+    const buttons = await p.page.$$eval('#box-buttons button', (bs) => bs.map((b) => b.textContent));
+    const wanted = answerFor ? answerFor(text, buttons) : null;
+    await p.answer(wanted && buttons.includes(wanted) ? wanted : (buttons.includes('はい') ? 'はい' : 'OK'));
   }
   return seen;
+}
+
+// Closes the narration and reports of a year until the main screen is back.
+async function finishYear(p, shotPrefix) {
+  for (let i = 0; i < 30; i++) {
+    const text = await p.boxText(300);
+    if (text !== null) {
+      await answerAll(p, 1);
+      continue;
+    }
+    const top = await p.top();
+    if (top === 'MainScreen') return;
+    if (top === 'ResolutionScreen') {
+      if (shotPrefix) await p.shot(`${shotPrefix}-${i}`);
+      await p.page.keyboard.press('End');
+      await sleep(30);
+      await p.click('閉', 'ResolutionScreen');
+    } else {
+      await sleep(100);
+    }
+  }
 }
 
 // ---- the walk ----------------------------------------------------------------------------
@@ -225,7 +249,7 @@ async function walk(browser, url, viewport, figures) {
   check(blue.filter((c) => c === 'rgb(192, 255, 255)').length === 1, `one strategy list is light blue (${blue.join(', ')})`);
   check((await p.clipped()).length === 0, `nothing clipped on the main screen ${JSON.stringify(await p.clipped())}`);
 
-  // The first player's strategy by keyboard.
+  // The first player's strategy by keyboard: arrows, Enter, 決定, then はい in the question.
   const current = await page.$$eval('[data-key^="Com_Lst."]', (ls) => ls.findIndex((l) => getComputedStyle(l).backgroundColor === 'rgb(192, 255, 255)'));
   await page.focus(`[data-key="Com_Lst.${current}"]`);
   await page.keyboard.press('ArrowDown');
@@ -235,29 +259,27 @@ async function walk(browser, url, viewport, figures) {
   const focusedButton = await page.evaluate(() => document.activeElement.textContent);
   check(focusedButton === '決定', `the explanation starts on 決定 (${focusedButton})`);
   await page.keyboard.press('Enter');
-  const afterFirst = await answerAll(p);
-  log('  after the first strategy: ' + afterFirst.join(' / '));
+  const question = await p.boxText(3000);
+  check(question !== null && question.endsWith('を行いますか？'), `the strategy is asked: ${question}`);
+  check(await page.evaluate(() => document.activeElement.textContent) === 'いいえ', 'the question has いいえ focused');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  await page.keyboard.press('Enter');
+  await answerAll(p);
   await p.waitScreen('MainScreen');
 
-  // The second player's by click or tap.
+  // The second player's by click or tap; the year is then carried out.
   const second = await page.$$eval('[data-key^="Com_Lst."]', (ls) => ls.findIndex((l) => getComputedStyle(l).backgroundColor === 'rgb(192, 255, 255)'));
-  check(second >= 0 && second !== current, `the second player's list is light blue now (${second})`);
+  check(second >= 0, `the second player's list is light blue now (${second})`);
   await p.option(`Com_Lst.${second}`, 1, 'MainScreen');
   await p.waitScreen('StrategyExplanation');
   await p.click('決定', 'StrategyExplanation');
-  const afterSecond = await answerAll(p);
-  log('  after the second strategy: ' + afterSecond.join(' / '));
-
-  // Auto: the year is carried out; its narration is paged to the end.
-  let t0 = Date.now();
-  if ((await p.top()) === 'MainScreen') {
-    await p.click('Auto', 'MainScreen');
-    const asked = await answerAll(p, 3, () => 'はい');
-    if (asked.length) log('  Auto asked: ' + asked.join(' / '));
-  }
+  await p.answer('はい');
   await p.waitScreen('ResolutionScreen', 30000);
-  figures.push(`${viewport.name}: Auto → first narration page drawn ${Date.now() - t0} ms`);
   await p.shot('06-narration');
+
+  // The narration paged to its end, by key and by click.
   let pages = 0;
   for (; pages < 60; pages++) {
     const next = await page.$('[data-screen=ResolutionScreen] button[data-key="Command1.2"]:not([disabled])');
@@ -269,28 +291,25 @@ async function walk(browser, url, viewport, figures) {
   check(pages > 0, `the narration paged to its end (${pages} pages)`);
   await p.shot('07-narration-end');
   await page.keyboard.press('Enter');  // closes on the last page
-  t0 = Date.now();
-  // Year end and reports: each is a narration window or a message.
-  for (let i = 0; i < 12; i++) {
-    const text = await p.boxText(500);
-    if (text !== null) {
-      log('  year end says: ' + text.split('\n')[0]);
-      await p.answer(text.includes('？') ? 'いいえ' : 'OK');
-      continue;
-    }
-    const top = await p.top();
-    if (top === 'ResolutionScreen') {
-      await p.shot(`08-report-${i}`);
-      await p.click('閉', 'ResolutionScreen');
-      continue;
-    }
-    if (top === 'MainScreen') break;
-  }
+  await finishYear(p, '08-year-end');
+  await p.waitScreen('MainScreen');
+  await p.shot('09-second-year');
+
+  // The second year: both players hand their turn to the computer (Auto).
+  await p.click('Auto', 'MainScreen');
+  await answerAll(p, 2);
+  await p.waitScreen('MainScreen');
+  await p.click('Auto', 'MainScreen');
+  await p.answer('はい');
+  await p.waitScreen('ResolutionScreen', 30000);
+  const drawnIn = await page.evaluate(() => window.Module.velkaro.timings.resolutionShown - window.Module.velkaro.timings.lastAnswer);
+  figures.push(`${viewport.name}: Auto answered → the year carried out and its first page drawn ${drawnIn.toFixed(0)} ms`);
+  const t0 = Date.now();
+  await finishYear(p, null);
+  figures.push(`${viewport.name}: narration, year end and reports closed → next main screen ${Date.now() - t0} ms (with the walk's waits)`);
   await p.waitScreen('MainScreen');
   const year = await page.$eval('[data-screen=MainScreen] .year', (e) => e.textContent);
   log('  the year line: ' + year);
-  figures.push(`${viewport.name}: one whole year (Auto to the next main screen) ${Date.now() - t0} ms after the narration`);
-  await p.shot('09-next-year');
 
   // Save to slot 4.
   await p.click('セーブ', 'MainScreen');
@@ -298,7 +317,7 @@ async function walk(browser, url, viewport, figures) {
   await p.shot('10-save');
   await page.keyboard.press('4');
   await page.keyboard.press('Enter');
-  const saveBoxes = await answerAll(p, 3, () => 'はい');
+  const saveBoxes = await answerAll(p, 3);
   log('  save: ' + saveBoxes.join(' / '));
   await p.waitScreen('MainScreen');
   const status = await page.$eval('#status', (e) => e.textContent);
@@ -461,19 +480,13 @@ async function closedDuringSave(url, viewport) {
     await page.keyboard.press('Enter');
   };
   await save();
-  await answerAll(p, 3, () => 'はい');
+  await answerAll(p, 3);
   await p.waitScreen('MainScreen');
   const firstYear = await page.$eval('.year', (e) => e.textContent);
   // Another year, then a save that stops after a few of its steps reached the storage.
   await p.click('Auto', 'MainScreen');
-  await answerAll(p, 3, () => 'はい');
-  for (let i = 0; i < 20 && (await p.top()) !== 'MainScreen'; i++) {
-    if (await p.boxText(300) !== null) { await p.answer('OK'); continue; }
-    if ((await p.top()) === 'ResolutionScreen') {
-      await page.keyboard.press('End');
-      await p.click('閉', 'ResolutionScreen');
-    }
-  }
+  await p.answer('はい');
+  await finishYear(p, null);
   await p.waitScreen('MainScreen');
   const secondYear = await page.$eval('.year', (e) => e.textContent);
   await page.evaluate(() => {
@@ -526,14 +539,8 @@ async function offline(url, viewport) {
   await p.waitScreen('MainScreen');
   const before = await page.$eval('.year', (e) => e.textContent);
   await p.click('Auto', 'MainScreen');
-  await answerAll(p, 3, () => 'はい');
-  for (let i = 0; i < 20 && (await p.top()) !== 'MainScreen'; i++) {
-    if (await p.boxText(300) !== null) { await p.answer('OK'); continue; }
-    if ((await p.top()) === 'ResolutionScreen') {
-      await page.keyboard.press('End');
-      await p.click('閉', 'ResolutionScreen');
-    }
-  }
+  await p.answer('はい');
+  await finishYear(p, null);
   await p.waitScreen('MainScreen');
   const after = await page.$eval('.year', (e) => e.textContent);
   check(after !== before, `a year played offline (${before} → ${after})`);

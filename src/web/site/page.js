@@ -527,6 +527,10 @@
     if (V.timings.firstDraw === undefined) V.timings.firstDraw = performance.now();
     V.timings.lastDraw = performance.now();
     V.draws = (V.draws || 0) + 1;
+    if (!V.timings.resolutionShown && state.windows.some((w) => w.screen === 'ResolutionScreen')) {
+      V.timings.resolutionShown = performance.now();
+    }
+    if (!state.windows.some((w) => w.screen === 'ResolutionScreen')) V.timings.resolutionShown = 0;
     const memo = remember();
     let fresh = null;
     const windows = state.windows;
@@ -623,6 +627,7 @@
       if (answered) return;
       answered = true;
       boxOpen = false;
+      V.timings.lastAnswer = performance.now();
       box.close();
       resolve(i);
     };
