@@ -93,6 +93,21 @@ class Player {
     }, { timeout }, name);
   }
 
+  // Waits for a screen, answering the messages on the way (yes to questions, OK to news).
+  async settle(name, timeout = 30000) {
+    const until = Date.now() + timeout;
+    while (Date.now() < until) {
+      if (await this.boxText() !== null) {
+        const buttons = await this.page.$$eval('#box-buttons button', (bs) => bs.map((b) => b.textContent));
+        await this.answer(buttons.includes('はい') ? 'はい' : 'OK');
+        continue;
+      }
+      if (await this.top() === name) return;
+      await sleep(100);
+    }
+    throw new Error(`${name} did not come (${await this.top()} is on top)`);
+  }
+
   // The open message box's prompt, or null.
   async boxText(timeout = 0) {
     if (timeout) {
@@ -109,6 +124,13 @@ class Player {
     const b = await this.page.waitForSelector(`#box-buttons ::-p-text(${caption})`);
     await this.press(b);
     await sleep(30);
+  }
+
+  // Answers the open question yes (はい, or OK where the box has no はい).
+  async yes() {
+    await this.page.waitForFunction(() => document.getElementById('box').open, { timeout: 15000 });
+    const buttons = await this.page.$$eval('#box-buttons button', (bs) => bs.map((b) => b.textContent));
+    await this.answer(buttons.includes('はい') ? 'はい' : 'OK');
   }
 
   async press(handle) {
@@ -194,6 +216,18 @@ async function finishYear(p, shotPrefix) {
   }
 }
 
+// Clicks the title's splash away (a timer may redraw it between finding and pressing it).
+async function dismissSplash(p) {
+  for (let i = 0; i < 10; i++) {
+    const splash = await p.page.$('.splash');
+    if (!splash) return;
+    try {
+      await p.press(splash);
+    } catch (e) { /* redrawn under the pointer: try again */ }
+    await sleep(50);
+  }
+}
+
 // ---- the walk ----------------------------------------------------------------------------
 async function openGame(browser, url, viewport) {
   const page = await browser.newPage();
@@ -209,13 +243,11 @@ async function openGame(browser, url, viewport) {
 async function walk(browser, url, viewport, figures) {
   log(`viewport ${viewport.name}`);
   const { page, p, loadMs } = await openGame(browser, url, viewport);
-  figures.push(`${viewport.name}: load → title drawn ${loadMs} ms`);
+  const drawn = await page.evaluate(() => window.Module.velkaro.timings.firstDraw);
+  figures.push(`${viewport.name}: load → title drawn ${drawn.toFixed(0)} ms after navigation (${loadMs} ms as the walk saw it)`);
   await p.shot('01-title-splash');
   check(await page.$('.splash') !== null, 'the title shows its splash');
-  for (let i = 0; i < 3 && await page.$('.splash'); i++) {
-    await p.press(await page.$('.splash'));
-    await sleep(50);
-  }
+  await dismissSplash(p);
   check(await page.$('.splash') === null, 'the splash goes when clicked');
   await p.shot('02-title');
 
@@ -275,7 +307,7 @@ async function walk(browser, url, viewport, figures) {
   await p.option(`Com_Lst.${second}`, 1, 'MainScreen');
   await p.waitScreen('StrategyExplanation');
   await p.click('決定', 'StrategyExplanation');
-  await p.answer('はい');
+  await p.yes();
   await p.waitScreen('ResolutionScreen', 30000);
   await p.shot('06-narration');
 
@@ -300,7 +332,7 @@ async function walk(browser, url, viewport, figures) {
   await answerAll(p, 2);
   await p.waitScreen('MainScreen');
   await p.click('Auto', 'MainScreen');
-  await p.answer('はい');
+  await p.yes();
   await p.waitScreen('ResolutionScreen', 30000);
   const drawnIn = await page.evaluate(() => window.Module.velkaro.timings.resolutionShown - window.Module.velkaro.timings.lastAnswer);
   figures.push(`${viewport.name}: Auto answered → the year carried out and its first page drawn ${drawnIn.toFixed(0)} ms`);
@@ -387,19 +419,14 @@ async function walk(browser, url, viewport, figures) {
   // Reload: 続きから continues at the saved year.
   await page.reload();
   await p.waitScreen('TitleScreen', 30000);
-  while (await page.$('.splash')) {
-    await p.press(await page.$('.splash'));
-    await sleep(50);
-  }
+  await dismissSplash(p);
   await p.click('続きから', 'TitleScreen');
   await p.waitScreen('SaveLoadScreen');
   await page.keyboard.press('4');
   await page.keyboard.press('Enter');
   const loadQuestion = await p.boxText(3000);
   check(loadQuestion !== null && loadQuestion.includes('これをロードしますか？'), `the load question: ${loadQuestion}`);
-  await p.answer('はい');
-  await answerAll(p);
-  await p.waitScreen('MainScreen');
+  await p.settle('MainScreen');
   const loadedYear = await page.$eval('[data-screen=MainScreen] .year', (e) => e.textContent);
   check(loadedYear === year, `続きから continues at the saved year (${loadedYear})`);
   return { page, p, year };
@@ -426,10 +453,7 @@ async function exportImport(browser, url, viewport, page, year) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velkaro-fresh-'));
   const fresh = await launch(profile);
   const { page: page2, p: p2 } = await openGame(fresh, url, viewport);
-  while (await page2.$('.splash')) {
-    await p2.press(await page2.$('.splash'));
-    await sleep(50);
-  }
+  await dismissSplash(p2);
   await p2.press(await page2.$('[data-screen=TitleScreen] .slot-tools summary'));
   await page2.$eval('#slot-number', (e) => { e.value = '6'; });
   const input = await page2.$('#slot-file');
@@ -451,9 +475,7 @@ async function exportImport(browser, url, viewport, page, year) {
   await page2.keyboard.press('Enter');
   const q = await p2.boxText(3000);
   check(q !== null && q.includes('これをロードしますか？'), `the imported slot loads: ${q}`);
-  await p2.answer('はい');
-  await answerAll(p2);
-  await p2.waitScreen('MainScreen');
+  await p2.settle('MainScreen');
   const importedYear = await page2.$eval('[data-screen=MainScreen] .year', (e) => e.textContent);
   check(importedYear === year, `the imported game is at the saved year (${importedYear})`);
   await fresh.close();
@@ -465,7 +487,7 @@ async function closedDuringSave(url, viewport) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velkaro-kill-'));
   let browser = await launch(profile);
   let { page, p } = await openGame(browser, url, viewport);
-  while (await page.$('.splash')) await p.press(await page.$('.splash'));
+  await dismissSplash(p);
   await p.option('List1.1', 0, 'TitleScreen');
   await p.waitScreen('FactionDetail');
   await page.keyboard.press('Escape');
@@ -485,7 +507,7 @@ async function closedDuringSave(url, viewport) {
   const firstYear = await page.$eval('.year', (e) => e.textContent);
   // Another year, then a save that stops after a few of its steps reached the storage.
   await p.click('Auto', 'MainScreen');
-  await p.answer('はい');
+  await p.yes();
   await finishYear(p, null);
   await p.waitScreen('MainScreen');
   const secondYear = await page.$eval('.year', (e) => e.textContent);
@@ -495,22 +517,20 @@ async function closedDuringSave(url, viewport) {
   });
   await save();
   const asked = await p.boxText(1000);
-  if (asked !== null) await p.answer('はい');
+  if (asked !== null) await p.yes();
   await page.waitForFunction(() => window.velkaroPaused === true, { timeout: 10000 });
   await browser.close();  // the tab dies with the save half done
 
   browser = await launch(profile);
   ({ page, p } = await openGame(browser, url, viewport));
-  while (await page.$('.splash')) await p.press(await page.$('.splash'));
+  await dismissSplash(p);
   await p.click('続きから', 'TitleScreen');
   await p.waitScreen('SaveLoadScreen');
   await page.keyboard.press('2');
   await page.keyboard.press('Enter');
   const q = await p.boxText(3000);
   check(q !== null && q.includes('これをロードしますか？'), `the slot still loads: ${q && q.split('\n')[0]}`);
-  await p.answer('はい');
-  await answerAll(p);
-  await p.waitScreen('MainScreen');
+  await p.settle('MainScreen');
   const year = await page.$eval('.year', (e) => e.textContent);
   check(year === firstYear || year === secondYear, `the slot is the old or the new game (${year}; old ${firstYear}, new ${secondYear})`);
   await browser.close();
@@ -530,7 +550,7 @@ async function offline(url, viewport) {
   await page.reload();
   await p.waitScreen('TitleScreen', 30000);
   check(true, 'the title starts without the network');
-  while (await page.$('.splash')) await p.press(await page.$('.splash'));
+  await dismissSplash(p);
   await p.option('List1.1', 0, 'TitleScreen');
   await page.keyboard.press('Escape');
   await p.click('新規ゲーム', 'TitleScreen');
@@ -539,7 +559,7 @@ async function offline(url, viewport) {
   await p.waitScreen('MainScreen');
   const before = await page.$eval('.year', (e) => e.textContent);
   await p.click('Auto', 'MainScreen');
-  await p.answer('はい');
+  await p.yes();
   await finishYear(p, null);
   await p.waitScreen('MainScreen');
   const after = await page.$eval('.year', (e) => e.textContent);

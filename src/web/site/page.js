@@ -220,7 +220,7 @@
         listbox(w, 'Gun_lst.' + k, s.Gun_lst[k], { label: frame.t + ' ' + s.Label1[k].t })),
       el('div', { class: 'stack' }, el('div', { class: 'label heading', text: s.menuHeading }),
         listbox(w, 'Com_Lst.' + k, s.Com_Lst[k], { label: frame.t + ' ' + s.menuHeading, cls: 'menu-list' }))),
-    el('div', { class: 'alliance' }, label(s.Lab_Mei[k]), label(s.Lab_MeiVal[k], 'num'))));
+    el('div', { class: 'alliance' }, label(s.Lab_Mei[k], 'pre'), label(s.Lab_MeiVal[k], 'num pre'))));
     const side = el('aside', { class: 'players' },
       label(s.Label6, 'turn', 'h2'),
       listbox(w, 'dsp_PC', s.dsp_PC, { label: s.Label6.t }),
@@ -253,12 +253,24 @@
         button(w, 'Command1.0', s.Command1[0], 'cmd'))],
   });
 
+  // The typed number holds the keyboard when the window opens, so that Enter decides and the
+  // digit keys type (a focused button would take Enter for itself).
+  function typedNumber(lbl) {
+    const e = label(lbl, 'typed', 'p');
+    if (e) {
+      e.tabIndex = -1;
+      e.dataset.key = 'Lab_num';
+      e.setAttribute('aria-live', 'polite');
+    }
+    return e;
+  }
+
   screens.SaveLoadScreen = (w, s) => {
     const d = (n) => button(w, 'Command1.' + n, s.Command1[n], 'digit');
     const pad = el('div', { class: 'pad' }, d(7), d(8), d(9), d(4), d(5), d(6), d(1), d(2), d(3), d(0),
       button(w, 'Command2.0', s.Command2[0], 'digit wide'));
     return {
-      parts: [label(s.Lab_num, 'typed', 'p'), label(s.Hlp, 'hint pre'), pad,
+      parts: [typedNumber(s.Lab_num), label(s.Hlp, 'hint pre'), pad,
         row(button(w, 'Command2.1', s.Command2[1], 'cmd'), button(w, 'Command3', s.Command3, 'cmd'))],
       keys: true,
     };

@@ -19,6 +19,7 @@ class SaveLoadScreenWebView : public WebView {
     put(out, "Command1", svld_.Command1);
     put(out, "Command2", svld_.Command2);
     put(out, "Command3", svld_.Command3);
+    out.key("focus").text("Lab_num");
   }
 
   void handle(const PageEvent& e) override {
