@@ -144,19 +144,28 @@ class Player {
     return this.page.waitForSelector(`${scope} button::-p-text(${caption})`, { visible: true });
   }
 
+  // Finds and presses an element; a redraw between the two finds it again.
+  async pressFound(find) {
+    for (let attempt = 0; ; attempt++) {
+      try {
+        const e = await find();
+        await e.evaluate((x) => x.scrollIntoView({ block: 'center' }));
+        await this.press(e);
+        await sleep(30);
+        return;
+      } catch (err) {
+        if (attempt >= 3 || !/detached|not clickable|no node/i.test(err.message)) throw err;
+      }
+    }
+  }
+
   async click(caption, screen) {
-    const b = await this.button(caption, screen);
-    await b.evaluate((e) => e.scrollIntoView({ block: 'center' }));
-    await this.press(b);
-    await sleep(30);
+    await this.pressFound(() => this.button(caption, screen));
   }
 
   async option(listKey, row, screen) {
     const scope = screen ? `[data-screen=${screen}]` : '';
-    const o = await this.page.waitForSelector(`${scope} [data-key="${listKey}"] [role=option]:nth-child(${row + 1})`);
-    await o.evaluate((e) => e.scrollIntoView({ block: 'center' }));
-    await this.press(o);
-    await sleep(30);
+    await this.pressFound(() => this.page.waitForSelector(`${scope} [data-key="${listKey}"] [role=option]:nth-child(${row + 1})`));
   }
 
   async shot(name) {

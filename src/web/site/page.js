@@ -534,7 +534,12 @@
     return section;
   }
 
+  let lastJson = '';
   V.draw = (json) => {
+    // A timer that changed nothing leaves the page as it is: the focus, the pointer and a
+    // screen reader's place stay where they are.
+    if (json === lastJson) return;
+    lastJson = json;
     state = JSON.parse(json);
     if (V.timings.firstDraw === undefined) V.timings.firstDraw = performance.now();
     V.timings.lastDraw = performance.now();
