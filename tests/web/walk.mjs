@@ -4,7 +4,7 @@
 // the log reader, a faction detail and the editor refusing 11; a tab closed in the middle of a
 // save; a year played with the network off. Screenshots of every screen go to docs/screens/web/.
 //
-//   node walk.mjs SITE_DIR [--shots DIR] [--viewports all|desktop]
+//   node walk.mjs SITE_DIR [--shots DIR] [--viewports all|desktop|390x844|…]
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
@@ -169,6 +169,8 @@ class Player {
   }
 
   async shot(name) {
+    const cut = await this.clipped();
+    check(cut.length === 0, `${name}: nothing cut off ${cut.length ? JSON.stringify(cut) : ''}`);
     if (!shots) return;
     fs.mkdirSync(shots, { recursive: true });
     await this.page.screenshot({ path: path.join(shots, `${this.viewport.name}-${name}.png`) });
@@ -592,7 +594,7 @@ const server = await serve();
 const url = `http://127.0.0.1:${server.address().port}/`;
 const figures = [];
 try {
-  const list = which === 'desktop' ? VIEWPORTS.slice(0, 1) : VIEWPORTS;
+  const list = which === 'all' ? VIEWPORTS : which === 'desktop' ? VIEWPORTS.slice(0, 1) : VIEWPORTS.filter((v) => v.name === which);
   for (const viewport of list) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velkaro-walk-'));
     const browser = await launch(profile);
