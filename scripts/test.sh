@@ -10,6 +10,8 @@ cmake --build build/ci -j"$(nproc)"
 # The WebAssembly simulator (Debian's emscripten) that the wasm test runs under node.
 cmake --preset wasm >/dev/null
 cmake --build build/wasm -j"$(nproc)"
+# The browser game (build/web) that the web test plays in headless Chromium.
+JOBS="$(nproc)" bash "$repo/scripts/web.sh" --build-only
 # The GUI tests need a display: Xvfb, at the size the windows are made for.
 xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset ci -j"$(nproc)"
 bash "$repo/scripts/fuzz.sh" 20

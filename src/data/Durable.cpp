@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "data/AtomicFile.h"
+#include "data/CommitListener.h"
 
 namespace velkaro {
 namespace {
@@ -20,7 +21,8 @@ bool Durable::syncFolder(const std::filesystem::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
   const bool synced = ::fsync(fd) == 0;
-  return ::close(fd) == 0 && synced;
+  const bool closed = ::close(fd) == 0;
+  return synced && closed && CommitListener::notify();
 }
 
 bool Durable::write(const std::filesystem::path& target, const std::string& bytes) {
