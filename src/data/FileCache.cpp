@@ -88,6 +88,7 @@ FileCache::Handle FileCache::contentsOf(std::string bytes, const std::string* ut
   contents->bytes = std::move(bytes);
   if (utf8 != nullptr) {
     contents->decoded = true;
+    contents->encodedFromText = true;
     contents->text = *utf8;
   }
   return contents;

@@ -1,6 +1,8 @@
 #include "data/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <system_error>
 
 #include "data/AtomicFile.h"
@@ -90,9 +92,52 @@ std::shared_ptr<const std::vector<std::string>> TextFile::sharedLines(const Game
   return std::shared_ptr<const std::vector<std::string>>(contents, &FileCache::lines(*contents));
 }
 
+std::shared_ptr<const void> TextFile::parsedForm(const GameDir& dir, const std::string& name, const void* kind,
+                                                 const std::function<std::shared_ptr<const void>(const std::string&)>& parse) {
+  const FileCache::Handle contents = load(dir, name);
+  const std::string& text = textOf(*contents, name);
+  auto& form = contents->parsed[kind];
+  if (!form) form = parse(text);
+  return form;
+}
+
+namespace {
+
+// The CP932 form of utf8. The whole lines it shares at its start with the text last written to
+// the same file keep the bytes of that write, so a file that grows at its end (the log, the history
+// record) is encoded only in its new part. Encoding goes character by character and a line end is
+// the same single byte in both forms, so the n-th line end of the text is the n-th of the bytes.
+std::optional<std::string> encode(const FileCache::Handle& last, const std::string& utf8, std::string* offending) {
+  std::size_t textKept = 0;
+  std::size_t bytesKept = 0;
+  if (last && last->encodedFromText && last->text) {
+    const std::string& old = *last->text;
+    const std::size_t common = static_cast<std::size_t>(
+        std::mismatch(old.begin(), old.end(), utf8.begin(), utf8.end()).first - old.begin());
+    const std::size_t lastEnd = common == 0 ? std::string::npos : old.rfind('\n', common - 1);
+    if (lastEnd != std::string::npos) {
+      auto lineEnds = std::count(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(lastEnd + 1), '\n');
+      for (std::size_t at = 0; at < last->bytes.size(); ++at) {
+        if (last->bytes[at] == '\n' && --lineEnds == 0) {
+          textKept = lastEnd + 1;
+          bytesKept = at + 1;
+          break;
+        }
+      }
+    }
+  }
+  if (textKept == 0) return Codec::toCp932(utf8, offending);
+  auto rest = Codec::toCp932(utf8.substr(textKept), offending);
+  if (!rest) return std::nullopt;
+  return last->bytes.substr(0, bytesKept) + *rest;
+}
+
+}  // namespace
+
 void TextFile::write(const GameDir& dir, const std::string& name, const std::string& utf8, Durability durability) {
   std::string offending;
-  auto bytes = Codec::toCp932(utf8, &offending);
+  FileCache& cache = FileCache::shared();
+  auto bytes = encode(cache.known(cache.locate(dir, name)), utf8, &offending);
   if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
   store(dir, name, FileCache::contentsOf(std::move(*bytes), &utf8), durability);
 }
@@ -111,20 +156,24 @@ void TextFile::copy(const GameDir& dir, const std::string& from, const std::stri
   store(dir, to, load(dir, from), durability);
 }
 
+std::string TextFile::copyAndRead(const GameDir& dir, const std::string& from, const std::string& to,
+                                  Durability durability) {
+  const FileCache::Handle contents = load(dir, from);
+  store(dir, to, contents, durability);
+  return textOf(*contents, to);
+}
+
 std::vector<std::string> TextFile::splitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    lines.emplace_back(text, start, end - start);  // a last line without its end is never empty here
+    if (end == text.size()) break;
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
-  if (!line.empty()) lines.push_back(line);
   return lines;
 }
 
