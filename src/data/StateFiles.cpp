@@ -26,6 +26,14 @@ class RecordItems {
 
   int16 number() {
     const std::string item = text();
+    // Nearly every item is a plain whole number; it needs no trimming and no real arithmetic,
+    // and comes out as the general reading below gives it.
+    std::size_t at = !item.empty() && item[0] == '-' ? 1 : 0;
+    if (item.size() > at && item.size() - at <= 9) {
+      long long whole = 0;
+      for (; at < item.size() && item[at] >= '0' && item[at] <= '9'; ++at) whole = whole * 10 + (item[at] - '0');
+      if (at == item.size()) return sat16(item[0] == '-' ? -whole : whole);
+    }
     double value = 0;
     if (!parseNumber(item, value)) {
       throw DataError::malformed(file_, "記録 ." + std::to_string(id_) + " の" + DataError::quoted(item) + "は数値ではありません");

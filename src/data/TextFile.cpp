@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <system_error>
 
@@ -107,29 +108,57 @@ namespace {
 // the same file keep the bytes of that write, so a file that grows at its end (the log, the history
 // record) is encoded only in its new part. Encoding goes character by character and a line end is
 // the same single byte in both forms, so the n-th line end of the text is the n-th of the bytes.
+// The length of the common start of a and b.
+std::size_t commonStart(const std::string& a, const std::string& b) {
+  constexpr std::size_t kBlock = 256;
+  const std::size_t size = std::min(a.size(), b.size());
+  std::size_t at = 0;
+  while (at + kBlock <= size && std::memcmp(a.data() + at, b.data() + at, kBlock) == 0) at += kBlock;
+  while (at < size && a[at] == b[at]) ++at;
+  return at;
+}
+
+// Where the n-th line end of text is (n >= 1), or npos when it has fewer.
+std::size_t nthLineEnd(const std::string& text, std::size_t n) {
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  while (at < end) {
+    const char* found = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+    if (found == nullptr) break;
+    if (--n == 0) return static_cast<std::size_t>(found - text.data());
+    at = found + 1;
+  }
+  return std::string::npos;
+}
+
+// The CP932 form of utf8. The whole lines it shares at its start with the text last written to
+// the same file keep the bytes of that write, so a file that grows at its end (the log, the history
+// record) is encoded only in its new part. Encoding goes character by character and a line end is
+// the same single byte in both forms, so the n-th line end of the text is the n-th of the bytes.
 std::optional<std::string> encode(const FileCache::Handle& last, const std::string& utf8, std::string* offending) {
   std::size_t textKept = 0;
   std::size_t bytesKept = 0;
   if (last && last->encodedFromText && last->text) {
     const std::string& old = *last->text;
-    const std::size_t common = static_cast<std::size_t>(
-        std::mismatch(old.begin(), old.end(), utf8.begin(), utf8.end()).first - old.begin());
+    const std::size_t common = commonStart(old, utf8);
     const std::size_t lastEnd = common == 0 ? std::string::npos : old.rfind('\n', common - 1);
     if (lastEnd != std::string::npos) {
-      auto lineEnds = std::count(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(lastEnd + 1), '\n');
-      for (std::size_t at = 0; at < last->bytes.size(); ++at) {
-        if (last->bytes[at] == '\n' && --lineEnds == 0) {
-          textKept = lastEnd + 1;
-          bytesKept = at + 1;
-          break;
-        }
+      const auto lines = static_cast<std::size_t>(std::count(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(lastEnd + 1), '\n'));
+      const std::size_t bytesEnd = nthLineEnd(last->bytes, lines);
+      if (bytesEnd != std::string::npos) {
+        textKept = lastEnd + 1;
+        bytesKept = bytesEnd + 1;
       }
     }
   }
   if (textKept == 0) return Codec::toCp932(utf8, offending);
   auto rest = Codec::toCp932(utf8.substr(textKept), offending);
   if (!rest) return std::nullopt;
-  return last->bytes.substr(0, bytesKept) + *rest;
+  std::string bytes;
+  bytes.reserve(bytesKept + rest->size());
+  bytes.append(last->bytes, 0, bytesKept);
+  bytes += *rest;
+  return bytes;
 }
 
 }  // namespace
