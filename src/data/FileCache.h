@@ -73,6 +73,7 @@ class FileCache {
   std::map<std::string, std::string> locations_;
   std::map<std::string, Handle> files_;
   std::string scratch_;
+  std::size_t scratchSize_ = 0;
 };
 
 }  // namespace velkaro
