@@ -194,14 +194,28 @@ std::string TextFile::copyAndRead(const GameDir& dir, const std::string& from, c
 
 std::vector<std::string> TextFile::splitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = start;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-    lines.emplace_back(text, start, end - start);  // a last line without its end is never empty here
-    if (end == text.size()) break;
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  const char* at = text.data();
+  const char* const end = text.data() + text.size();
+  const char* lf = nullptr;  // the next LF at or after `at`, searched again only once passed
+  bool lfSearched = false;
+  while (at < end) {
+    if (!lfSearched || (lf != nullptr && lf < at)) {
+      lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+      lfSearched = true;
+    }
+    const char* const stop = lf != nullptr ? lf : end;
+    const char* const cr = static_cast<const char*>(std::memchr(at, '\r', static_cast<std::size_t>(stop - at)));
+    if (cr != nullptr) {
+      // A CR ends the line; right before the LF the two make one line end.
+      lines.emplace_back(at, cr);
+      at = cr + 1 == lf ? lf + 1 : cr + 1;
+    } else if (lf != nullptr) {
+      lines.emplace_back(at, lf);
+      at = lf + 1;
+    } else {
+      lines.emplace_back(at, end);  // a last line without its end, never empty here
+      break;
+    }
   }
   return lines;
 }
