@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/FileCache.h"
+#include "game/GameScreens.h"
 #include "resolution/ResolutionScreen.h"
 #include "screens/StrategyExplanation.h"
 #include "setup/TitleScreen.h"
@@ -71,6 +72,8 @@ class Game {
  public:
   explicit Game(ScriptedUi::Handler main) : ctx_(GamePaths(folder_.root())) {
     ctx_.rng.fixSeed(1);
+    // Without the screens the title screen cannot open the main screen, and no year is played.
+    ui_.setScreenMaker(GameScreens::all());
     ui_.onShow("TitleScreen", [](Screen& screen) {
       auto& title = static_cast<TitleScreen&>(screen);
       title.List1[0].listIndex = 0;

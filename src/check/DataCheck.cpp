@@ -88,6 +88,83 @@ const std::vector<std::string>& DataCheck::expectedFiles() {
   return files;
 }
 
+namespace {
+
+// The expected files' bytes and, where they read as text, their lines; nullopt where missing.
+struct ExpectedFiles {
+  std::map<std::string, std::optional<std::string>> bytes;
+  std::map<std::string, std::optional<std::vector<std::string>>> lines;
+};
+
+ExpectedFiles readExpectedFiles(const GamePaths& dir, CheckReport& report) {
+  ExpectedFiles files;
+  for (const std::string& name : DataCheck::expectedFiles()) {
+    files.bytes[name] = readBytes(dir, name, report);
+    if (!files.bytes[name]) continue;
+    report.countFile();
+    files.lines[name] = EncodingCheck::lines(name, *files.bytes[name], report);
+  }
+  return files;
+}
+
+// The game's own state files and any other text files beside the expected ones must read as well.
+void checkOtherFiles(const GamePaths& dir, const std::filesystem::path& folder, CheckReport& report) {
+  std::set<std::string> expectedLower;
+  for (const std::string& name : DataCheck::expectedFiles()) expectedLower.insert(lower(name));
+  std::vector<std::string> others;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string fileName = it->path().filename().string();
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError) || lower(it->path().extension().string()) != ".ini") continue;
+    if (expectedLower.count(lower(gameName(fileName))) == 0) others.push_back(gameName(fileName));
+  }
+  std::sort(others.begin(), others.end());
+  for (const std::string& name : others) {
+    auto content = readBytes(dir, name, report);
+    if (!content) continue;
+    report.countFile();
+    EncodingCheck::lines(name, *content, report);
+  }
+}
+
+// Each scenario's masters against the comments, and each officer master against its backup.
+void checkMasters(const ExpectedFiles& files, CheckReport& report) {
+  std::optional<std::set<int>> comments;
+  if (const auto* commentLines = present(files.lines, paths::kComment)) comments = CommentCheck::run(*commentLines, report);
+
+  for (int s = 1; s <= 3; ++s) {
+    const Scenario& scenario = Scenario::byNumber(s);
+    MasterCheck::run(scenario, present(files.lines, scenario.officerMaster), present(files.lines, scenario.factionMaster),
+                     comments ? &*comments : nullptr, report);
+    const std::string* master = present(files.bytes, scenario.officerMaster);
+    const std::string* backup = present(files.bytes, scenario.officerBackup);
+    if (master != nullptr && backup != nullptr && *master != *backup) {
+      report.add(scenario.officerBackup, "",
+                 std::string(scenario.officerMaster) + " と一致しません（最初の違いは " +
+                     CheckReport::lineNo(firstDifferentLine(*master, *backup)) + "）");
+    }
+  }
+}
+
+// The name pools, the name pairs they make against the comments, and the two template files.
+void checkPoolsAndTemplates(const GamePaths& dir, const ExpectedFiles& files, CheckReport& report) {
+  const auto* sei = present(files.lines, paths::kSei);
+  const auto* mei = present(files.lines, paths::kMei);
+  if (sei != nullptr) PoolCheck::run(paths::kSei, *sei, OfficerGenerator::kFamilyNames, true, report);
+  if (mei != nullptr) PoolCheck::run(paths::kMei, *mei, OfficerGenerator::kGivenNames, false, report);
+  const auto* commentText = present(files.lines, paths::kComment);
+  if (sei != nullptr && mei != nullptr && commentText != nullptr) PoolCheck::pairs(*sei, *mei, *commentText, report);
+  if (const auto* text = present(files.lines, paths::kText)) {
+    TemplateCheck::run(dir, paths::kText, *text, TemplateCheck::textSections(), report);
+  }
+  if (const auto* command = present(files.lines, paths::kCommand)) {
+    TemplateCheck::run(dir, paths::kCommand, *command, TemplateCheck::commandSections(), report);
+  }
+}
+
+}  // namespace
+
 CheckReport DataCheck::run() const {
   CheckReport report;
   std::error_code ec;
@@ -97,65 +174,10 @@ CheckReport DataCheck::run() const {
     return report;
   }
   checkLetterCase(folder, report);
-
-  std::map<std::string, std::optional<std::string>> bytes;
-  std::map<std::string, std::optional<std::vector<std::string>>> lines;
-  std::set<std::string> expectedLower;
-  for (const std::string& name : expectedFiles()) {
-    expectedLower.insert(lower(name));
-    bytes[name] = readBytes(dir_, name, report);
-    if (!bytes[name]) continue;
-    report.countFile();
-    lines[name] = EncodingCheck::lines(name, *bytes[name], report);
-  }
-  // The game's own state files and any other text files beside them must read as well.
-  std::vector<std::string> others;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string fileName = it->path().filename().string();
-    std::error_code typeError;
-    if (!it->is_regular_file(typeError) || lower(it->path().extension().string()) != ".ini") continue;
-    if (expectedLower.count(lower(gameName(fileName))) == 0) others.push_back(gameName(fileName));
-  }
-  std::sort(others.begin(), others.end());
-  for (const std::string& name : others) {
-    auto content = readBytes(dir_, name, report);
-    if (!content) continue;
-    report.countFile();
-    EncodingCheck::lines(name, *content, report);
-  }
-
-  std::optional<std::set<int>> comments;
-  if (const auto* commentLines = present(lines, paths::kComment)) comments = CommentCheck::run(*commentLines, report);
-
-  for (int s = 1; s <= 3; ++s) {
-    const Scenario& scenario = Scenario::byNumber(s);
-    MasterCheck::run(scenario, present(lines, scenario.officerMaster), present(lines, scenario.factionMaster),
-                     comments ? &*comments : nullptr, report);
-    const std::string* master = present(bytes, scenario.officerMaster);
-    const std::string* backup = present(bytes, scenario.officerBackup);
-    if (master != nullptr && backup != nullptr && *master != *backup) {
-      report.add(scenario.officerBackup, "",
-                 std::string(scenario.officerMaster) + " と一致しません（最初の違いは " +
-                     CheckReport::lineNo(firstDifferentLine(*master, *backup)) + "）");
-    }
-  }
-
-  if (const auto* sei = present(lines, paths::kSei)) {
-    PoolCheck::run(paths::kSei, *sei, OfficerGenerator::kFamilyNames, true, report);
-  }
-  if (const auto* mei = present(lines, paths::kMei)) {
-    PoolCheck::run(paths::kMei, *mei, OfficerGenerator::kGivenNames, false, report);
-  }
-  const auto* sei = present(lines, paths::kSei);
-  const auto* mei = present(lines, paths::kMei);
-  const auto* commentText = present(lines, paths::kComment);
-  if (sei != nullptr && mei != nullptr && commentText != nullptr) PoolCheck::pairs(*sei, *mei, *commentText, report);
-  if (const auto* text = present(lines, paths::kText)) {
-    TemplateCheck::run(dir_, paths::kText, *text, TemplateCheck::textSections(), report);
-  }
-  if (const auto* command = present(lines, paths::kCommand)) {
-    TemplateCheck::run(dir_, paths::kCommand, *command, TemplateCheck::commandSections(), report);
-  }
+  const ExpectedFiles files = readExpectedFiles(dir_, report);
+  checkOtherFiles(dir_, folder, report);
+  checkMasters(files, report);
+  checkPoolsAndTemplates(dir_, files, report);
   report.groupByFile(expectedFiles());
   return report;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 
 #include "check/RecordScanner.h"
 #include "data/DataError.h"
@@ -53,6 +54,81 @@ std::string idRange(int from, int to) {
   return from == to ? Where::record(from) : Where::record(from) + "〜" + Where::record(to);
 }
 
+// The records after the one that ends reading: how many, and the first of them.
+struct Unread {
+  int count = 0;
+  int firstId = 0;
+  int firstLine = 0;
+};
+
+// An in-range record's place: beyond the file's ids, a second record of one id, or out of order.
+void checkPlace(const std::string& file, int id, int at, int maxId, const std::set<int>& seen, int last,
+                CheckReport& report) {
+  if (id > maxId) {
+    report.add(file, Where::recordLine(id, at),
+               "番号が大きすぎます（このファイルの記録は " + idRange(1, maxId) + "）");
+  } else if (seen.count(id) != 0) {
+    report.add(file, Where::recordLine(id, at), "記録 " + Where::record(id) + " が二度あります（後の記録が前の記録を上書きします）");
+  } else if (id < last) {
+    report.add(file, Where::recordLine(id, at),
+               "記録 " + Where::record(id) + " が " + Where::record(last) + " の後にあります（番号の小さい順に並べます）");
+  }
+}
+
+// Too few items, too many, or a line whose width differs from the writers' layout. True when
+// the record holds at least the items it needs.
+template <std::size_t N>
+bool checkItemCounts(const std::string& file, const ScannedRecord& record, std::size_t found, std::size_t need,
+                     const std::array<int, N>& layout, CheckReport& report) {
+  const int id = record.id;
+  if (found < need) {
+    report.add(file, Where::record(id),
+               "記録が途中で終わっています（項目が " + num(static_cast<int>(found)) + " 個しかありません。" +
+                   num(static_cast<int>(need)) + " 個必要です）");
+    return false;
+  }
+  if (found > need) {
+    std::size_t counted = 0;
+    int extraLine = record.header.number;
+    for (const RecordLine& line : record.body) {
+      counted += line.items.size();
+      if (counted > need) {
+        extraLine = line.number;
+        break;
+      }
+    }
+    report.add(file, Where::recordLine(id, extraLine),
+               "記録の項目が多すぎます（" + num(static_cast<int>(found)) + " 個あります。" +
+                   num(static_cast<int>(need)) + " 個のはずです）");
+    return true;
+  }
+  for (std::size_t i = 0; i < N && i < record.body.size(); ++i) {
+    if (record.body[i].items.size() != static_cast<std::size_t>(layout[i])) {
+      report.add(file, Where::recordLine(id, record.body[i].number),
+                 "この行の項目は " + num(static_cast<int>(record.body[i].items.size())) + " 個です（" +
+                     num(layout[i]) + " 個のはずです）");
+      break;
+    }
+  }
+  return true;
+}
+
+void reportUnreadAndMissing(const std::string& file, int maxId, int stopId, const Unread& unread,
+                            const std::set<int>& seen, CheckReport& report) {
+  if (unread.count > 0) {
+    report.add(file, Where::recordLine(unread.firstId, unread.firstLine),
+               "この記録から後の " + num(unread.count) + " 件は読まれません（" + Where::record(stopId) +
+                   " で読み込みが終わります）");
+  }
+  for (int id = 1; id <= maxId; ++id) {
+    if (seen.count(id) != 0) continue;
+    int to = id;
+    while (to + 1 <= maxId && seen.count(to + 1) == 0) ++to;
+    report.add(file, "", "記録 " + idRange(id, to) + " がありません");
+    id = to;
+  }
+}
+
 template <std::size_t N>
 std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<std::string>& lines, int maxId,
                                     int slots, const std::array<int, N>& layout, CheckReport& report) {
@@ -67,9 +143,7 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
   std::set<int> seen;
   int last = 0;
   int stopId = 0;  // reading ends after the record of the highest id
-  int unread = 0;
-  int firstUnreadId = 0;
-  int firstUnreadLine = 0;
+  Unread unread;
   for (const ScannedRecord& record : scan.records) {
     const int id = record.id;
     const int at = record.header.number;
@@ -79,10 +153,8 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
                  "見出し「" + record.header.text + "」の形が正しくありません（「.」と 1〜3 桁の番号だけの行にします）");
     }
     if (stopId != 0) {
-      if (unread++ == 0) {
-        firstUnreadId = id;
-        firstUnreadLine = at;
-      }
+      if (unread.count == 0) unread = {0, id, at};
+      ++unread.count;
       continue;
     }
     if (id < 1 || id >= slots) {
@@ -91,63 +163,16 @@ std::vector<ReadRecord> readRecords(const std::string& file, const std::vector<s
       }
       continue;
     }
-    if (id > maxId) {
-      report.add(file, Where::recordLine(id, at),
-                 "番号が大きすぎます（このファイルの記録は " + idRange(1, maxId) + "）");
-    } else if (seen.count(id) != 0) {
-      report.add(file, Where::recordLine(id, at), "記録 " + Where::record(id) + " が二度あります（後の記録が前の記録を上書きします）");
-    } else if (id < last) {
-      report.add(file, Where::recordLine(id, at),
-                 "記録 " + Where::record(id) + " が " + Where::record(last) + " の後にあります（番号の小さい順に並べます）");
-    }
-
+    checkPlace(file, id, at, maxId, seen, last, report);
     const std::vector<std::string> items = record.items();
-    if (items.size() < need) {
-      report.add(file, Where::record(id),
-                 "記録が途中で終わっています（項目が " + num(static_cast<int>(items.size())) + " 個しかありません。" +
-                     num(static_cast<int>(need)) + " 個必要です）");
-    } else {
-      if (items.size() > need) {
-        std::size_t counted = 0;
-        int extraLine = at;
-        for (const RecordLine& line : record.body) {
-          counted += line.items.size();
-          if (counted > need) {
-            extraLine = line.number;
-            break;
-          }
-        }
-        report.add(file, Where::recordLine(id, extraLine),
-                   "記録の項目が多すぎます（" + num(static_cast<int>(items.size())) + " 個あります。" +
-                       num(static_cast<int>(need)) + " 個のはずです）");
-      } else {
-        for (std::size_t i = 0; i < N && i < record.body.size(); ++i) {
-          if (record.body[i].items.size() != static_cast<std::size_t>(layout[i])) {
-            report.add(file, Where::recordLine(id, record.body[i].number),
-                       "この行の項目は " + num(static_cast<int>(record.body[i].items.size())) + " 個です（" +
-                           num(layout[i]) + " 個のはずです）");
-            break;
-          }
-        }
-      }
+    if (checkItemCounts(file, record, items.size(), need, layout, report)) {
       read.push_back({id, std::vector<std::string>(items.begin(), items.begin() + static_cast<long>(need))});
     }
     if (id <= maxId) seen.insert(id);
     last = std::max(last, id);
     if (id >= maxId) stopId = id;
   }
-  if (unread > 0) {
-    report.add(file, Where::recordLine(firstUnreadId, firstUnreadLine),
-               "この記録から後の " + num(unread) + " 件は読まれません（" + Where::record(stopId) +
-                   " で読み込みが終わります）");
-  }
-  for (int id = 1; id <= maxId; ++id) {
-    if (seen.count(id) != 0) continue;
-    int to = id;
-    while (to + 1 <= maxId && seen.count(to + 1) == 0) ++to;
-    report.add(file, "", "記録 " + idRange(id, to) + " がありません");
-    id = to;
-  }
+  reportUnreadAndMissing(file, maxId, stopId, unread, seen, report);
   return read;
 }
 
@@ -252,10 +277,10 @@ std::map<int, Row> checkFactions(const Scenario& scenario, const std::vector<std
 }
 
 // Rulers and alliances must agree between the faction master and the officer master.
-void crossCheck(const Scenario& scenario, const std::map<int, Row>* officers, const std::map<int, Row>& factions,
-                CheckReport& report) {
-  const std::string officerFile = scenario.officerMaster;
-  const std::string factionFile = scenario.factionMaster;
+// Every ruler rules one faction, and every alliance leader named is the ruler of a faction that
+// leads; at most kMaxAllianceLeaders factions lead. Returns each ruler's faction.
+std::map<int, int> checkRulersAndLeaders(const std::string& factionFile, const std::map<int, Row>& factions,
+                                         CheckReport& report) {
   std::map<int, int> rulerOf;  // ruler's officer id -> his faction
   std::set<int> leaderRulers;
   std::string leaderList;
@@ -284,8 +309,14 @@ void crossCheck(const Scenario& scenario, const std::map<int, Row>* officers, co
                  "盟主 " + num(faction.value[1]) + " は同盟を率いる軍閥の君主ではありません（0 か、盟主の軍閥の君主の番号にします）");
     }
   }
-  if (officers == nullptr) return;
+  return rulerOf;
+}
 
+// Each faction's ruler is an officer of the master who serves himself as a ruler.
+void checkRulerRecords(const Scenario& scenario, const std::map<int, Row>& officers, const std::map<int, Row>& factions,
+                       CheckReport& report) {
+  const std::string officerFile = scenario.officerMaster;
+  const std::string factionFile = scenario.factionMaster;
   for (const auto& [id, faction] : factions) {
     if (!faction.ok[2]) continue;
     const int ruler = faction.value[2];
@@ -294,8 +325,8 @@ void crossCheck(const Scenario& scenario, const std::map<int, Row>* officers, co
       report.add(factionFile, where, "君主 " + num(ruler) + " は武将の番号（1〜" + num(scenario.officerMax) + "）ではありません");
       continue;
     }
-    auto found = officers->find(ruler);
-    if (found == officers->end()) {
+    auto found = officers.find(ruler);
+    if (found == officers.end()) {
       report.add(factionFile, where, "君主 " + num(ruler) + " の記録が " + officerFile + " にありません");
       continue;
     }
@@ -309,8 +340,14 @@ void crossCheck(const Scenario& scenario, const std::map<int, Row>* officers, co
       report.add(factionFile, where, who + "の職業が " + num(officer.value[8]) + " です（君主は 5）");
     }
   }
+}
 
-  for (const auto& [id, officer] : *officers) {
+// An officer who looks like a ruler rules a faction, and every officer serves a ruler or nobody.
+void checkAllegiance(const Scenario& scenario, const std::map<int, Row>& officers, const std::map<int, int>& rulerOf,
+                     CheckReport& report) {
+  const std::string officerFile = scenario.officerMaster;
+  const std::string factionFile = scenario.factionMaster;
+  for (const auto& [id, officer] : officers) {
     const std::string where = Where::record(id);
     const bool rules = rulerOf.count(id) != 0;
     const bool jobRuler = officer.ok[8] && officer.value[8] == kKunshu;
@@ -327,6 +364,14 @@ void crossCheck(const Scenario& scenario, const std::map<int, Row>* officers, co
                  "仕える君主 " + num(officer.value[7]) + " は " + factionFile + " のどの軍閥の君主でもありません（0 か、君主の番号にします）");
     }
   }
+}
+
+void crossCheck(const Scenario& scenario, const std::map<int, Row>* officers, const std::map<int, Row>& factions,
+                CheckReport& report) {
+  const std::map<int, int> rulerOf = checkRulersAndLeaders(scenario.factionMaster, factions, report);
+  if (officers == nullptr) return;
+  checkRulerRecords(scenario, *officers, factions, report);
+  checkAllegiance(scenario, *officers, rulerOf, report);
 }
 
 }  // namespace

@@ -74,6 +74,100 @@ void checkMarkers(const std::string& file, const std::vector<std::string>& lines
   }
 }
 
+// Headers as the reader meets them while searching: the first of each number wins, and a
+// header from kUnreachable up ends the search for good.
+struct SectionIndex {
+  std::map<int, std::size_t> first;  // section number -> line index of its header
+  std::set<int> beyondStop;
+  std::size_t stopLine = 0;  // 1-based; 0 when nothing stops the search
+  int stopNumber = 0;
+};
+
+SectionIndex indexSections(const std::string& file, const std::vector<std::string>& lines, CheckReport& report) {
+  SectionIndex index;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!ItemReader::isHeader(lines[i])) continue;
+    const int n = ItemReader::headerId(lines[i]);
+    if (n < 1) continue;
+    if (index.stopLine != 0) {
+      index.beyondStop.insert(n);
+      continue;
+    }
+    if (n >= TemplateCheck::kUnreachable) {
+      index.stopLine = i + 1;
+      index.stopNumber = n;
+      report.add(file, Where::lineNo(static_cast<int>(index.stopLine)),
+                 "見出し " + Where::record(n) + " で読み込みが止まります（" + std::to_string(TemplateCheck::kUnreachable) +
+                     " 以上の節は読まれず、これより後の節も見つかりません）");
+      continue;
+    }
+    // A text line that merely starts with "." is reported among the markers.
+    if (!index.first.emplace(n, i).second && RecordScanner::wellFormedHeader(lines[i])) {
+      report.add(file, Where::recordLine(n, static_cast<int>(i) + 1), "節が二度あります（後の節は読まれません）");
+    }
+  }
+  return index;
+}
+
+// Sections that cannot be found, reported in runs of consecutive numbers, one line a run.
+class MissingRuns {
+ public:
+  MissingRuns(const std::string& file, CheckReport& report) : file_(file), report_(report) {}
+
+  void add(int n, const std::string& text) {
+    if (text == text_ && n == to_ + 1) {
+      to_ = n;
+      return;
+    }
+    flush();
+    text_ = text;
+    from_ = to_ = n;
+  }
+
+  void flush() {
+    if (text_.empty()) return;
+    const std::string where = from_ == to_ ? Where::record(from_) : Where::record(from_) + "〜" + Where::record(to_);
+    report_.add(file_, where, text_);
+    text_.clear();
+  }
+
+ private:
+  const std::string& file_;
+  CheckReport& report_;
+  std::string text_;
+  int from_ = 0;
+  int to_ = 0;
+};
+
+// Inside a section only ".." ends it; a following header merely breaks the line and the
+// reader runs on into the next section's text. The section must also hold some words.
+void checkSection(const GamePaths& dir, const std::string& file, const std::vector<std::string>& lines, int n,
+                  std::size_t header, CheckReport& report) {
+  const std::string where = Where::record(n);
+  bool closed = false;
+  for (std::size_t i = header + 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (startsWith(line, "..")) {
+      closed = true;
+      break;
+    }
+    if (RecordScanner::wellFormedHeader(line) && ItemReader::headerId(line) >= 1) {
+      report.add(file, where,
+                 "節が「..」で終わらず、次の見出し " + Where::record(ItemReader::headerId(line)) + "（" +
+                     Where::lineNo(static_cast<int>(i) + 1) + "）の節まで続けて読まれます");
+      closed = true;  // reported
+      break;
+    }
+  }
+  if (!closed) report.add(file, where, "節が「..」で終わっていません");
+
+  PageTable pages;
+  TemplateReader::appendSection(dir, file, n, "", "", pages);
+  bool words = false;
+  for (int p = 0; p < pages.count() && !words; ++p) words = hasWords(pages.page(p));
+  if (!words) report.add(file, where, "節に本文がありません");
+}
+
 }  // namespace
 
 const std::vector<int>& TemplateCheck::textSections() {
@@ -90,88 +184,21 @@ void TemplateCheck::run(const GamePaths& dir, const std::string& file, const std
                         const std::vector<int>& used, CheckReport& report) {
   if (reportOverlong(file, lines, report)) return;
   checkMarkers(file, lines, report);
+  const SectionIndex index = indexSections(file, lines, report);
 
-  // Headers as the reader meets them while searching: the first of each number wins, and a
-  // header from 100 up ends the search for good.
-  std::map<int, std::size_t> first;
-  std::set<int> beyondStop;
-  std::size_t stopLine = 0;
-  int stopNumber = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!ItemReader::isHeader(lines[i])) continue;
-    const int n = ItemReader::headerId(lines[i]);
-    if (n < 1) continue;
-    if (stopLine != 0) {
-      beyondStop.insert(n);
-      continue;
-    }
-    if (n >= kUnreachable) {
-      stopLine = i + 1;
-      stopNumber = n;
-      report.add(file, Where::lineNo(static_cast<int>(stopLine)),
-                 "見出し " + Where::record(n) + " で読み込みが止まります（" + std::to_string(kUnreachable) +
-                     " 以上の節は読まれず、これより後の節も見つかりません）");
-      continue;
-    }
-    // A text line that merely starts with "." is reported among the markers above.
-    if (!first.emplace(n, i).second && RecordScanner::wellFormedHeader(lines[i])) {
-      report.add(file, Where::recordLine(n, static_cast<int>(i) + 1), "節が二度あります（後の節は読まれません）");
-    }
-  }
-
-  // Sections that cannot be found are reported in runs of consecutive numbers, one line a run.
-  const std::string beyond = "節が見出し " + Where::record(stopNumber) + "（" +
-                             Where::lineNo(static_cast<int>(stopLine)) + "）より後にあるため読まれません";
-  std::string runText;
-  int runFrom = 0;
-  int runTo = 0;
-  auto flush = [&] {
-    if (runText.empty()) return;
-    const std::string where = runFrom == runTo ? Where::record(runFrom) : Where::record(runFrom) + "〜" + Where::record(runTo);
-    report.add(file, where, runText);
-    runText.clear();
-  };
+  const std::string beyond = "節が見出し " + Where::record(index.stopNumber) + "（" +
+                             Where::lineNo(static_cast<int>(index.stopLine)) + "）より後にあるため読まれません";
+  MissingRuns missing(file, report);
   for (int n : used) {
-    const std::string where = Where::record(n);
-    auto found = first.find(n);
-    if (found == first.end()) {
-      const std::string text = beyondStop.count(n) != 0 ? beyond : "節がありません";
-      if (text == runText && n == runTo + 1) {
-        runTo = n;
-      } else {
-        flush();
-        runText = text;
-        runFrom = runTo = n;
-      }
+    auto found = index.first.find(n);
+    if (found == index.first.end()) {
+      missing.add(n, index.beyondStop.count(n) != 0 ? beyond : "節がありません");
       continue;
     }
-    flush();
-    // Inside a section only ".." ends it; a following header merely breaks the line and the
-    // reader runs on into the next section's text.
-    bool closed = false;
-    for (std::size_t i = found->second + 1; i < lines.size(); ++i) {
-      const std::string& line = lines[i];
-      if (startsWith(line, "..")) {
-        closed = true;
-        break;
-      }
-      if (RecordScanner::wellFormedHeader(line) && ItemReader::headerId(line) >= 1) {
-        report.add(file, where,
-                   "節が「..」で終わらず、次の見出し " + Where::record(ItemReader::headerId(line)) + "（" +
-                       Where::lineNo(static_cast<int>(i) + 1) + "）の節まで続けて読まれます");
-        closed = true;  // reported
-        break;
-      }
-    }
-    if (!closed) report.add(file, where, "節が「..」で終わっていません");
-
-    PageTable pages;
-    TemplateReader::appendSection(dir, file, n, "", "", pages);
-    bool words = false;
-    for (int p = 0; p < pages.count() && !words; ++p) words = hasWords(pages.page(p));
-    if (!words) report.add(file, where, "節に本文がありません");
+    missing.flush();
+    checkSection(dir, file, lines, n, found->second, report);
   }
-  flush();
+  missing.flush();
 }
 
 }  // namespace velkaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,7 +36,8 @@ std::string FileCache::relocate(const GamePaths& dir, const std::string& name) {
   return path;
 }
 
-// Reads the file into scratch_; a read shorter than asked for ends a regular file.
+// Reads the file into scratch_ (its first scratchSize_ bytes); a read shorter than asked for
+// ends a regular file. The buffer only grows, so a read does not clear it first.
 int FileCache::readInto(const std::string& path, std::size_t expected) {
   // Non-blocking, so that a FIFO in place of a file is refused instead of waiting for a writer.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -46,7 +48,8 @@ int FileCache::readInto(const std::string& path, std::size_t expected) {
     ::close(fd);
     return failure;
   }
-  scratch_.resize(std::max<std::size_t>(expected + 1, 4096));
+  const std::size_t wanted = std::max<std::size_t>(expected + 1, 4096);
+  if (scratch_.size() < wanted) scratch_.resize(wanted);
   std::size_t size = 0;
   int failure = 0;
   for (;;) {
@@ -62,7 +65,7 @@ int FileCache::readInto(const std::string& path, std::size_t expected) {
     if (static_cast<std::size_t>(n) < asked) break;
   }
   ::close(fd);
-  scratch_.resize(size);
+  scratchSize_ = size;
   return failure;
 }
 
@@ -71,9 +74,10 @@ FileCache::Handle FileCache::read(const std::string& path, int& failure) {
   const std::size_t expected = found != files_.end() ? found->second->bytes.size() : 0;
   failure = readInto(path, expected);
   if (failure != 0) return nullptr;
-  notify(Access::read, path, scratch_.size());
-  if (found != files_.end() && found->second->bytes == scratch_) return found->second;
-  Handle contents = contentsOf(scratch_, nullptr);
+  notify(Access::read, path, scratchSize_);
+  const std::string_view bytes(scratch_.data(), scratchSize_);
+  if (found != files_.end() && found->second->bytes == bytes) return found->second;
+  Handle contents = contentsOf(std::string(bytes), nullptr);
   wrote(path, contents);
   return contents;
 }
@@ -88,6 +92,7 @@ FileCache::Handle FileCache::contentsOf(std::string bytes, const std::string* ut
   contents->bytes = std::move(bytes);
   if (utf8 != nullptr) {
     contents->decoded = true;
+    contents->encodedFromText = true;
     contents->text = *utf8;
   }
   return contents;

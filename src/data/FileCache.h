@@ -22,8 +22,14 @@ class FileCache {
   struct Contents {
     std::string bytes;
     bool decoded = false;
+    // The bytes were made by encoding the text (a write of this program), not the text by
+    // decoding the bytes; only then does each line of the text stand for the same line of bytes.
+    bool encodedFromText = false;
     std::optional<std::string> text;  // nullopt when the bytes are not CP932
     std::optional<std::vector<std::string>> lines;
+    // What readers made of the text (records, rows), one form per kind of reader, so that a
+    // file read many times over is parsed once per content.
+    std::map<const void*, std::shared_ptr<const void>> parsed;
   };
   using Handle = std::shared_ptr<Contents>;
 
@@ -42,6 +48,11 @@ class FileCache {
   // Reads the whole file. Returns the known contents when its bytes have not changed. On
   // failure returns nullptr and sets failure to the errno of the call that failed.
   Handle read(const std::string& path, int& failure);
+  // The contents last read from or written to path; nullptr when none is known.
+  Handle known(const std::string& path) const {
+    auto found = files_.find(path);
+    return found != files_.end() ? found->second : nullptr;
+  }
   // Records what the program has just written to path.
   void wrote(const std::string& path, Handle contents);
   static Handle contentsOf(std::string bytes, const std::string* utf8);
@@ -62,6 +73,7 @@ class FileCache {
   std::map<std::string, std::string> locations_;
   std::map<std::string, Handle> files_;
   std::string scratch_;
+  std::size_t scratchSize_ = 0;
 };
 
 }  // namespace velkaro

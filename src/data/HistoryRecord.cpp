@@ -1,7 +1,7 @@
 #include "data/HistoryRecord.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "data/DataError.h"
@@ -76,10 +76,11 @@ std::vector<HistoryRecord::Row> HistoryRecord::read(const GamePaths& dir) {
 }
 
 std::string HistoryRecord::scoreText(double score) {
-  // A hand-edited record may hold any finite number; its fixed form can run to 300 digits.
-  std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.3f", score)) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.3f", score);
-  text.pop_back();
+  // Three decimals rounded as printf's "%.3f" rounds them. A hand-edited record may hold any
+  // finite number; its fixed form can run to 309 digits before the point.
+  char buffer[400];
+  const auto done = std::to_chars(buffer, buffer + sizeof buffer, score, std::chars_format::fixed, 3);
+  std::string text(buffer, done.ptr);
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return text == "-0" ? "0" : text;

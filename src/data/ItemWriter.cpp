@@ -1,5 +1,7 @@
 #include "data/ItemWriter.h"
 
+#include <charconv>
+
 #include "data/TextFile.h"
 
 namespace velkaro {
@@ -19,7 +21,8 @@ ItemWriter& ItemWriter::text(const std::string& value) {
 
 ItemWriter& ItemWriter::number(long long value) {
   separate();
-  out_ += std::to_string(value);
+  char digits[24];
+  out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
   return *this;
 }
 

@@ -1,5 +1,9 @@
 #include "data/StateFiles.h"
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 #include "data/DataError.h"
 #include "data/ItemReader.h"
 #include "data/ItemWriter.h"
@@ -22,6 +26,14 @@ class RecordItems {
 
   int16 number() {
     const std::string item = text();
+    // Nearly every item is a plain whole number; it needs no trimming and no real arithmetic,
+    // and comes out as the general reading below gives it.
+    std::size_t at = !item.empty() && item[0] == '-' ? 1 : 0;
+    if (item.size() > at && item.size() - at <= 9) {
+      long long whole = 0;
+      for (; at < item.size() && item[at] >= '0' && item[at] <= '9'; ++at) whole = whole * 10 + (item[at] - '0');
+      if (at == item.size()) return sat16(item[0] == '-' ? -whole : whole);
+    }
     double value = 0;
     if (!parseNumber(item, value)) {
       throw DataError::malformed(file_, "記録 ." + std::to_string(id_) + " の" + DataError::quoted(item) + "は数値ではありません");
@@ -48,20 +60,78 @@ void readFaction(RecordItems& items, gun& g, std::string& flag) {
   flag = items.text();
 }
 
-// Calls visit(id, items) for every record with 1 <= id <= maxId that fits a table of `slots`,
-// in file order, stopping after the record of id >= maxId.
-template <typename Visit>
-void scanRecords(const GamePaths& dir, const char* file, int maxId, int slots, Visit visit) {
-  ItemReader reader(TextFile::read(dir, file));
-  while (!reader.eof()) {
-    const std::string item = reader.readItem();
-    if (!ItemReader::isHeader(item)) continue;
-    const int id = ItemReader::headerId(item);
-    if (id < 1 || id >= slots) continue;
-    RecordItems items(reader, file, id);
-    if (!visit(id, items)) return;
-    if (id >= maxId) return;
+struct FactionRecord {
+  gun g;
+  std::string flag;
+};
+
+// A state file's records as its items read, in file order; records numbered outside the table
+// are passed over. Reading stops at the first record that is cut short or holds a bad number,
+// and that problem is kept to be raised only when a caller reads that far.
+template <typename Record>
+struct RecordList {
+  struct Entry {
+    int id;
+    Record record;
+  };
+  std::vector<Entry> entries;
+  std::optional<DataError> problem;
+};
+
+template <typename Record, typename Read>
+std::shared_ptr<const RecordList<Record>> parseRecords(const std::string& text, const char* file, int slots, Read read) {
+  auto list = std::make_shared<RecordList<Record>>();
+  ItemReader reader(text);
+  try {
+    while (!reader.eof()) {
+      const std::string item = reader.readItem();
+      if (!ItemReader::isHeader(item)) continue;
+      const int id = ItemReader::headerId(item);
+      if (id < 1 || id >= slots) continue;
+      RecordItems items(reader, file, id);
+      Record record;
+      read(items, record);
+      list->entries.push_back({id, std::move(record)});
+    }
+  } catch (const DataError& problem) {
+    list->problem = problem;
   }
+  return list;
+}
+
+constexpr char kOfficerRecords = 'o';
+constexpr char kFactionRecords = 'f';
+
+std::shared_ptr<const RecordList<Bushou>> officerRecords(const GamePaths& dir) {
+  return TextFile::parsed<RecordList<Bushou>>(dir, paths::kBusv, &kOfficerRecords, [](const std::string& text) {
+    return parseRecords<Bushou>(text, paths::kBusv, OfficerTable::kSlots, readOfficer);
+  });
+}
+
+std::shared_ptr<const RecordList<FactionRecord>> factionRecords(const GamePaths& dir) {
+  return TextFile::parsed<RecordList<FactionRecord>>(dir, paths::kGunsv, &kFactionRecords, [](const std::string& text) {
+    return parseRecords<FactionRecord>(text, paths::kGunsv, FactionTable::kSlots,
+                                       [](RecordItems& items, FactionRecord& r) { readFaction(items, r.g, r.flag); });
+  });
+}
+
+// Calls visit(id, record) for every record with 1 <= id of the table, in file order, stopping
+// after the record of id >= maxId; throws the list's problem when reading gets that far.
+template <typename Record, typename Visit>
+void scanRecords(const RecordList<Record>& list, int maxId, Visit visit) {
+  for (const auto& entry : list.entries) {
+    if (!visit(entry.id, entry.record)) return;
+    if (entry.id >= maxId) return;
+  }
+  if (list.problem) throw *list.problem;
+}
+
+// The items a record holds, over what the table already has for the officer.
+void takeOfficer(Bushou& to, const Bushou& from) {
+  to.name = from.name;
+  for (int n = 1; n <= 8; ++n) to.field(n) = from.field(n);
+  to.jpg = from.jpg;
+  to.commentID = from.commentID;
 }
 
 // Names go bare, but one that is empty or only blanks would be skipped by the item reader
@@ -87,33 +157,31 @@ void writeOfficer(ItemWriter& w, const Bushou& b, int id) {
 }  // namespace
 
 void StateFiles::loadOfficers(OfficerTable& table, int officerMax) const {
-  scanRecords(dir_, paths::kBusv, officerMax, OfficerTable::kSlots, [&](int id, RecordItems& items) {
+  scanRecords(*officerRecords(dir_), officerMax, [&](int id, const Bushou& record) {
     Bushou& b = table[id];
-    readOfficer(items, b);
+    takeOfficer(b, record);
     b.id = static_cast<int16>(id);
     return true;
   });
 }
 
 void StateFiles::loadFactions(FactionTable& table, int factionMax) const {
-  scanRecords(dir_, paths::kGunsv, factionMax, FactionTable::kSlots, [&](int id, RecordItems& items) {
+  scanRecords(*factionRecords(dir_), factionMax, [&](int id, const FactionRecord& record) {
     gun& g = table[id];
-    std::string flag;
-    readFaction(items, g, flag);
+    g.name = record.g.name;
+    for (int n = 1; n <= 8; ++n) g.field(n) = record.g.field(n);
     g.id = static_cast<int16>(id);
-    g.del = flagMeansDestroyed(flag);
+    g.del = flagMeansDestroyed(record.flag);
     return true;
   });
 }
 
 Bushou StateFiles::loadOfficer(int id, int officerMax) const {
   Bushou found;
-  scanRecords(dir_, paths::kBusv, officerMax, OfficerTable::kSlots, [&](int recordId, RecordItems& items) {
-    Bushou b;
-    readOfficer(items, b);
+  scanRecords(*officerRecords(dir_), officerMax, [&](int recordId, const Bushou& record) {
     if (recordId != id) return true;
-    b.id = static_cast<int16>(id);
-    found = b;
+    found = record;
+    found.id = static_cast<int16>(id);
     return false;
   });
   return found;
@@ -122,15 +190,12 @@ Bushou StateFiles::loadOfficer(int id, int officerMax) const {
 bool StateFiles::loadFaction(int id, int factionMax, gun& out) const {
   gun found;
   bool alive = true;
-  scanRecords(dir_, paths::kGunsv, factionMax, FactionTable::kSlots, [&](int recordId, RecordItems& items) {
-    gun g;
-    std::string flag;
-    readFaction(items, g, flag);
+  scanRecords(*factionRecords(dir_), factionMax, [&](int recordId, const FactionRecord& record) {
     if (recordId != id) return true;
-    g.id = static_cast<int16>(id);
-    alive = flag != "TRUE";
-    g.del = !alive;
-    found = g;
+    found = record.g;
+    found.id = static_cast<int16>(id);
+    alive = record.flag != "TRUE";
+    found.del = !alive;
     return false;
   });
   out = found;
@@ -139,10 +204,8 @@ bool StateFiles::loadFaction(int id, int factionMax, gun& out) const {
 
 StateFiles::OfficerColumn StateFiles::loadOfficerColumn(int n, int officerMax) const {
   OfficerColumn column{};
-  scanRecords(dir_, paths::kBusv, officerMax, OfficerTable::kSlots, [&](int id, RecordItems& items) {
-    Bushou b;
-    readOfficer(items, b);
-    column[static_cast<std::size_t>(id)] = b.field(n);
+  scanRecords(*officerRecords(dir_), officerMax, [&](int id, const Bushou& record) {
+    column[static_cast<std::size_t>(id)] = record.field(n);
     return true;
   });
   return column;
@@ -150,11 +213,8 @@ StateFiles::OfficerColumn StateFiles::loadOfficerColumn(int n, int officerMax) c
 
 StateFiles::FactionColumn StateFiles::loadFactionColumn(int n, int factionMax) const {
   FactionColumn column{};
-  scanRecords(dir_, paths::kGunsv, factionMax, FactionTable::kSlots, [&](int id, RecordItems& items) {
-    gun g;
-    std::string flag;
-    readFaction(items, g, flag);
-    column[static_cast<std::size_t>(id)] = g.field(n);
+  scanRecords(*factionRecords(dir_), factionMax, [&](int id, const FactionRecord& record) {
+    column[static_cast<std::size_t>(id)] = record.g.field(n);
     return true;
   });
   return column;
@@ -180,8 +240,7 @@ void StateFiles::saveFactions(const FactionTable& table, int factionMax) const {
 }
 
 void StateFiles::saveFaction(const gun& faction) const {
-  TextFile::copy(dir_, paths::kGunsv, paths::kGunimg, Durability::killSafe);
-  ItemReader reader(TextFile::read(dir_, paths::kGunimg));
+  ItemReader reader(TextFile::copyAndRead(dir_, paths::kGunsv, paths::kGunimg, Durability::killSafe));
   ItemWriter w;
   while (!reader.eof()) {
     const std::string line = reader.readLine();

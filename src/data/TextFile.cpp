@@ -1,6 +1,9 @@
 #include "data/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <optional>
 #include <system_error>
 
 #include "data/AtomicFile.h"
@@ -90,9 +93,80 @@ std::shared_ptr<const std::vector<std::string>> TextFile::sharedLines(const Game
   return std::shared_ptr<const std::vector<std::string>>(contents, &FileCache::lines(*contents));
 }
 
+std::shared_ptr<const void> TextFile::parsedForm(const GamePaths& dir, const std::string& name, const void* kind,
+                                                 const std::function<std::shared_ptr<const void>(const std::string&)>& parse) {
+  const FileCache::Handle contents = load(dir, name);
+  const std::string& text = textOf(*contents, name);
+  auto& form = contents->parsed[kind];
+  if (!form) form = parse(text);
+  return form;
+}
+
+namespace {
+
+// The CP932 form of utf8. The whole lines it shares at its start with the text last written to
+// the same file keep the bytes of that write, so a file that grows at its end (the log, the history
+// record) is encoded only in its new part. Encoding goes character by character and a line end is
+// the same single byte in both forms, so the n-th line end of the text is the n-th of the bytes.
+// The length of the common start of a and b.
+std::size_t commonStart(const std::string& a, const std::string& b) {
+  constexpr std::size_t kBlock = 256;
+  const std::size_t size = std::min(a.size(), b.size());
+  std::size_t at = 0;
+  while (at + kBlock <= size && std::memcmp(a.data() + at, b.data() + at, kBlock) == 0) at += kBlock;
+  while (at < size && a[at] == b[at]) ++at;
+  return at;
+}
+
+// Where the n-th line end of text is (n >= 1), or npos when it has fewer.
+std::size_t nthLineEnd(const std::string& text, std::size_t n) {
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  while (at < end) {
+    const char* found = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+    if (found == nullptr) break;
+    if (--n == 0) return static_cast<std::size_t>(found - text.data());
+    at = found + 1;
+  }
+  return std::string::npos;
+}
+
+// The CP932 form of utf8. The whole lines it shares at its start with the text last written to
+// the same file keep the bytes of that write, so a file that grows at its end (the log, the history
+// record) is encoded only in its new part. Encoding goes character by character and a line end is
+// the same single byte in both forms, so the n-th line end of the text is the n-th of the bytes.
+std::optional<std::string> encode(const FileCache::Handle& last, const std::string& utf8, std::string* offending) {
+  std::size_t textKept = 0;
+  std::size_t bytesKept = 0;
+  if (last && last->encodedFromText && last->text) {
+    const std::string& old = *last->text;
+    const std::size_t common = commonStart(old, utf8);
+    const std::size_t lastEnd = common == 0 ? std::string::npos : old.rfind('\n', common - 1);
+    if (lastEnd != std::string::npos) {
+      const auto lines = static_cast<std::size_t>(std::count(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(lastEnd + 1), '\n'));
+      const std::size_t bytesEnd = nthLineEnd(last->bytes, lines);
+      if (bytesEnd != std::string::npos) {
+        textKept = lastEnd + 1;
+        bytesKept = bytesEnd + 1;
+      }
+    }
+  }
+  if (textKept == 0) return Codec::toCp932(utf8, offending);
+  auto rest = Codec::toCp932(utf8.substr(textKept), offending);
+  if (!rest) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(bytesKept + rest->size());
+  bytes.append(last->bytes, 0, bytesKept);
+  bytes += *rest;
+  return bytes;
+}
+
+}  // namespace
+
 void TextFile::write(const GamePaths& dir, const std::string& name, const std::string& utf8, Durability durability) {
   std::string offending;
-  auto bytes = Codec::toCp932(utf8, &offending);
+  FileCache& cache = FileCache::shared();
+  auto bytes = encode(cache.known(cache.locate(dir, name)), utf8, &offending);
   if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
   store(dir, name, FileCache::contentsOf(std::move(*bytes), &utf8), durability);
 }
@@ -111,20 +185,38 @@ void TextFile::copy(const GamePaths& dir, const std::string& from, const std::st
   store(dir, to, load(dir, from), durability);
 }
 
+std::string TextFile::copyAndRead(const GamePaths& dir, const std::string& from, const std::string& to,
+                                  Durability durability) {
+  const FileCache::Handle contents = load(dir, from);
+  store(dir, to, contents, durability);
+  return textOf(*contents, to);
+}
+
 std::vector<std::string> TextFile::splitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  const char* at = text.data();
+  const char* const end = text.data() + text.size();
+  const char* lf = nullptr;  // the next LF at or after `at`, searched again only once passed
+  bool lfSearched = false;
+  while (at < end) {
+    if (!lfSearched || (lf != nullptr && lf < at)) {
+      lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+      lfSearched = true;
+    }
+    const char* const stop = lf != nullptr ? lf : end;
+    const char* const cr = static_cast<const char*>(std::memchr(at, '\r', static_cast<std::size_t>(stop - at)));
+    if (cr != nullptr) {
+      // A CR ends the line; right before the LF the two make one line end.
+      lines.emplace_back(at, cr);
+      at = cr + 1 == lf ? lf + 1 : cr + 1;
+    } else if (lf != nullptr) {
+      lines.emplace_back(at, lf);
+      at = lf + 1;
     } else {
-      line += c;
+      lines.emplace_back(at, end);  // a last line without its end, never empty here
+      break;
     }
   }
-  if (!line.empty()) lines.push_back(line);
   return lines;
 }
 

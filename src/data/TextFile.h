@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file access to the game's CP932 / CR LF text files, with UTF-8 inside the program.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,17 @@ class TextFile {
   static std::vector<std::string> readLines(const GamePaths& dir, const std::string& name);
   // The same lines without a copy; they stay valid while the pointer is held.
   static std::shared_ptr<const std::vector<std::string>> sharedLines(const GamePaths& dir, const std::string& name);
+  // What `parse` makes of the file's UTF-8 text. The form is kept with the file's contents and
+  // handed out again while the bytes stay the same, so a file read many times over is parsed once
+  // per content; `kind` tells the forms of different readers apart (the address of a constant of
+  // the reader's own). Throws DataError like read(); `parse` itself should record problems in
+  // its form rather than throw.
+  template <typename Form>
+  static std::shared_ptr<const Form> parsed(const GamePaths& dir, const std::string& name, const void* kind,
+                                            const std::function<std::shared_ptr<const Form>(const std::string&)>& parse) {
+    return std::static_pointer_cast<const Form>(
+        parsedForm(dir, name, kind, [&](const std::string& utf8) -> std::shared_ptr<const void> { return parse(utf8); }));
+  }
   // Replaces the file with the UTF-8 text converted to CP932. Throws DataError when a character
   // has no CP932 form (the file is then untouched) or writing fails (a crash-safe write then
   // leaves the old file untouched too).
@@ -40,12 +52,19 @@ class TextFile {
   // Byte-for-byte copy replacing the target.
   static void copy(const GamePaths& dir, const std::string& from, const std::string& to,
                    Durability durability = Durability::crashSafe);
+  // The same copy, then the text of the copy as read() of `to` gives it, without reading it again.
+  static std::string copyAndRead(const GamePaths& dir, const std::string& from, const std::string& to,
+                                 Durability durability = Durability::crashSafe);
   // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
   static std::vector<std::string> splitLines(const std::string& text);
   // Splits raw bytes into lines that keep their own line ends, so that untouched lines can be
   // written back byte for byte (CP932 never uses CR or LF inside a character).
   static std::vector<std::string> rawLines(const std::string& bytes);
   static std::string withoutLineEnd(const std::string& line);
+
+ private:
+  static std::shared_ptr<const void> parsedForm(const GamePaths& dir, const std::string& name, const void* kind,
+                                                const std::function<std::shared_ptr<const void>(const std::string&)>& parse);
 };
 
 }  // namespace velkaro

@@ -95,7 +95,7 @@ Parts split(const std::string& bundle, std::string& from) {
 
 }  // namespace
 
-std::string SlotBundle::pack(const GameDir& dir, const std::string& number) {
+std::string SlotBundle::pack(const GamePaths& dir, const std::string& number) {
   const SaveSlot slot(dir, number);
   std::string out = std::string(kHeading) + " " + number + kLineEnd;
   for (const Part& p : parts()) {
@@ -107,7 +107,7 @@ std::string SlotBundle::pack(const GameDir& dir, const std::string& number) {
   return out;
 }
 
-void SlotBundle::unpack(const GameDir& dir, const std::string& number, const std::string& bundle,
+void SlotBundle::unpack(const GamePaths& dir, const std::string& number, const std::string& bundle,
                         const std::filesystem::path& scratch) {
   std::string from;
   Parts files = split(bundle, from);
@@ -116,7 +116,7 @@ void SlotBundle::unpack(const GameDir& dir, const std::string& number, const std
   std::filesystem::create_directories(scratch / "save", ec);
   if (ec) throw DataError::unwritable(scratch.string());
   // Checked under the number it was saved as: the stamp names the files by it.
-  const GameDir trial(scratch);
+  const GamePaths trial(scratch);
   const SaveSlot trialSlot(trial, from);
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (files[i]) TextFile::writeBytes(trial, (trialSlot.*parts()[i].file)(), *files[i]);

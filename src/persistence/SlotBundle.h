@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 
 namespace velkaro {
 
@@ -15,13 +15,13 @@ class SlotBundle {
   static constexpr const char* kHeading = "VelkaroSlot 1";
 
   // The files of slot `number` in one bundle. Throws DataError when the slot is incomplete.
-  static std::string pack(const GameDir& dir, const std::string& number);
+  static std::string pack(const GamePaths& dir, const std::string& number);
 
   // Puts a bundle into slot `number` of dir. The bundle is first written into `scratch` (a
   // folder of its own, emptied here) and inspected as a load would; a bundle that is not one,
   // or that would not load, throws DataError and leaves dir as it was. The slot's files are
   // then replaced under the rollback journal, so the slot is all old or all new.
-  static void unpack(const GameDir& dir, const std::string& number, const std::string& bundle,
+  static void unpack(const GamePaths& dir, const std::string& number, const std::string& bundle,
                      const std::filesystem::path& scratch);
 
   // The message for a file that is no bundle at all.

@@ -1,5 +1,6 @@
 #include "resolution/BattleLog.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,21 +10,25 @@
 namespace velkaro {
 
 void BattleLog::mkLog(const GamePaths& dir, const MessageBuffer& pages) {
-  std::vector<std::string> old;
+  static const std::vector<std::string> kFirstLog{kHeading};
+  std::shared_ptr<const std::vector<std::string>> old;
   if (dir.exists(paths::kLog)) {
     TextFile::copy(dir, paths::kLog, paths::kLogImg, Durability::killSafe);
-    old = TextFile::readLines(dir, paths::kLogImg);
-  } else {
-    old.push_back(kHeading);
+    old = TextFile::sharedLines(dir, paths::kLogImg);
   }
   std::string text;
-  for (const std::string& line : old) {
+  for (const std::string& line : old ? *old : kFirstLog) {
     if (line == kTerminator) break;
-    text += line + kCrLf;
+    text += line;
+    text += kCrLf;
   }
   const int last = pages.lastPage();
-  for (int i = 0; i <= last; ++i) text += pages.page(i) + kCrLf;
-  text += std::string(kTerminator) + kCrLf;
+  for (int i = 0; i <= last; ++i) {
+    text += pages.page(i);
+    text += kCrLf;
+  }
+  text += kTerminator;
+  text += kCrLf;
   TextFile::write(dir, paths::kLog, text, Durability::killSafe);
 }
 

@@ -195,9 +195,11 @@ real Battle::planValueOf(int plan, int k, bool gisen, int duelRoll) const {
       return R(a.str + a.F) / R(o.str + o.F) * 30 + R(a.cmd + a.st - o.st - o.cmd);
     case 2: return R((static_cast<long long>(a.gt) - o.st) * a.g->seihei * 8);
     case 3: return (R(a.P + a.T) / 10 + R(a.st) - R(o.P + o.T) / 10 - R(o.st)) * R(a.total) / 10;
-    case 4: return (ratio + R(a.sw - o.sw) - inverse) * (R(o.g->kessoku) / 2 + R(a.W));
+    // Summed term by term from the left: where stratagem and long campaign come out level, the
+    // last bit of each sum decides between them.
+    case 4: return (ratio + R(a.sw) - R(o.sw) - inverse) * (R(o.g->kessoku) / 2 + R(a.W));
     case 5: return R((static_cast<long long>(a.cf) - o.cf) * duelRoll * 10);
-    case 6: return (ratio + R(a.st - o.st) - inverse) * R(a.P * 2);
+    case 6: return (ratio + R(a.st) - R(o.st) - inverse) * R(a.P * 2);
     default: return 0;
   }
 }
@@ -257,87 +259,102 @@ void Battle::blow(int k, real drawK, real bonus) {
 
 void Battle::openingClash() {
   Random& rng = board_.rng();
-  int r[2];
+  Draws r{};
   for (int& draw : r) {
     const int first = rng.d(6);
     draw = first + rng.d(6);
   }
-  Side& s0 = side_[0];
-  Side& s1 = side_[1];
-  // Side 0 wins a contest of scores when it is at least level.
-  const auto contest = [&](real score0, real score1) { return score1 + R(r[1]) <= score0 + R(r[0]) ? 0 : 1; };
-
   switch (plan_) {
-    case 1: {
-      const int first = (s0.cmd + s0.st + r[0]) - (s1.cmd + s1.st + r[1]) >= 0 ? 0 : 1;
-      blow(first, R(r[first]), 10);
-      blow(1 - first, R(r[1 - first]), 10);
-      break;
-    }
-    case 2: {
-      const int k = planner_;
-      Side& a = side_[static_cast<std::size_t>(k)];
-      Side& o = side_[static_cast<std::size_t>(1 - k)];
-      const bool success = k == 0 ? s1.st + r[1] <= s0.gt + r[0] : s1.gt + r[1] >= s0.st + r[0];
-      // A side without a general sends its commander at the head of the raid.
-      const std::string& general = board_.officers[a.general != 0 ? a.general : a.commander].name;
-      if (success) {
-        const real loss = R(static_cast<long long>(a.g->seihei) * 3 + a.cf + r[0]);
-        o.M = cint(R(o.M) - loss);
-        const std::string& champion = board_.officers[a.champion].name;
-        const char* deed = k == 0 ? "以下、獅子奮迅の働きを見せ、" : "もここぞとばかりに暴れまわり、";
-        board_.textStep(20, general, champion + deed + o.name + "軍の士気が" + lossStr(loss));
-      } else {
-        const real loss = R(o.str) / R(s0.str + s1.str) * 80;
-        a.M = cint(R(a.M) - loss);
-        board_.textStep(25, general, a.name + "軍の士気が" + lossStr(loss));
-      }
-      break;
-    }
-    case 3: {
-      const auto score = [](const Side& s) { return R(s.T) / 10 + R(s.st) + R(s.P) / 10; };
-      const int w = contest(score(s0), score(s1));
-      Side& win = side_[static_cast<std::size_t>(w)];
-      Side& lose = side_[static_cast<std::size_t>(1 - w)];
-      const real loss = R(win.total + win.T) / 10 + R(r[w]);
-      lose.M = cint(R(lose.M) - loss);
-      board_.textStep(26, staffTitle(win), lose.name + "軍の士気が" + lossStr(loss));
-      break;
-    }
-    case 4: {
-      const int w = contest(R(s0.total) / R(s1.total) + R(s0.sw), R(s1.total) / R(s0.total) + R(s1.sw));
-      Side& win = side_[static_cast<std::size_t>(w)];
-      Side& lose = side_[static_cast<std::size_t>(1 - w)];
-      const real loss = R(win.W) / 2 + 20 + R(r[w]);
-      lose.M = cint(R(lose.M) - loss);
-      board_.textStep(28, staffTitle(win), lose.name + "軍の士気が" + lossStr(loss));
-      break;
-    }
-    case 5: {
-      int e[2];
-      for (int& draw : e) {
-        const int first = rng.d(4);
-        draw = first + rng.d(4) + 2;
-      }
-      const int w = s1.cf + e[1] <= s0.cf + e[0] ? 0 : 1;
-      Side& win = side_[static_cast<std::size_t>(w)];
-      Side& lose = side_[static_cast<std::size_t>(1 - w)];
-      lose.M = cint(R(lose.M) * 3 / 4 - R(e[w]));
-      board_.textStep(29, board_.officers[win.champion].name + "が" + board_.officers[lose.champion].name, lose.name);
-      break;
-    }
-    case 6: {
-      const int w = contest(R(s0.total) / R(s1.total) + R(s0.st), R(s1.total) / R(s0.total) + R(s1.st));
-      Side& win = side_[static_cast<std::size_t>(w)];
-      Side& lose = side_[static_cast<std::size_t>(1 - w)];
-      const real loss = R(win.P + r[w] + 20);
-      lose.M = cint(R(lose.M) - loss);
-      board_.textStep(30, lose.name, lossStr(loss));
-      break;
-    }
+    case 1: frontalClash(r); break;
+    case 2: surpriseAttack(r); break;
+    case 3: grandStrategyClash(r); break;
+    case 4: stratagemClash(r); break;
+    case 5: duel(); break;
+    case 6: longCampaignClash(r); break;
     case 7: board_.textStep(40); break;
     default: break;
   }
+}
+
+// Side 0 wins a contest of scores when it is at least level.
+int Battle::contest(real score0, real score1, const Draws& r) const {
+  return score1 + R(r[1]) <= score0 + R(r[0]) ? 0 : 1;
+}
+
+void Battle::frontalClash(const Draws& r) {
+  const Side& s0 = side_[0];
+  const Side& s1 = side_[1];
+  const int first = (s0.cmd + s0.st + r[0]) - (s1.cmd + s1.st + r[1]) >= 0 ? 0 : 1;
+  blow(first, R(r[static_cast<std::size_t>(first)]), 10);
+  blow(1 - first, R(r[static_cast<std::size_t>(1 - first)]), 10);
+}
+
+void Battle::surpriseAttack(const Draws& r) {
+  const Side& s0 = side_[0];
+  const Side& s1 = side_[1];
+  const int k = planner_;
+  Side& a = side_[static_cast<std::size_t>(k)];
+  Side& o = side_[static_cast<std::size_t>(1 - k)];
+  const bool success = k == 0 ? s1.st + r[1] <= s0.gt + r[0] : s1.gt + r[1] >= s0.st + r[0];
+  // A side without a general sends its commander at the head of the raid.
+  const std::string& general = board_.officers[a.general != 0 ? a.general : a.commander].name;
+  if (success) {
+    const real loss = R(static_cast<long long>(a.g->seihei) * 3 + a.cf + r[0]);
+    o.M = cint(R(o.M) - loss);
+    const std::string& champion = board_.officers[a.champion].name;
+    const char* deed = k == 0 ? "以下、獅子奮迅の働きを見せ、" : "もここぞとばかりに暴れまわり、";
+    board_.textStep(20, general, champion + deed + o.name + "軍の士気が" + lossStr(loss));
+  } else {
+    const real loss = R(o.str) / R(s0.str + s1.str) * 80;
+    a.M = cint(R(a.M) - loss);
+    board_.textStep(25, general, a.name + "軍の士気が" + lossStr(loss));
+  }
+}
+
+void Battle::grandStrategyClash(const Draws& r) {
+  const auto score = [](const Side& s) { return R(s.T) / 10 + R(s.st) + R(s.P) / 10; };
+  const int w = contest(score(side_[0]), score(side_[1]), r);
+  Side& win = side_[static_cast<std::size_t>(w)];
+  Side& lose = side_[static_cast<std::size_t>(1 - w)];
+  const real loss = R(win.total + win.T) / 10 + R(r[static_cast<std::size_t>(w)]);
+  lose.M = cint(R(lose.M) - loss);
+  board_.textStep(26, staffTitle(win), lose.name + "軍の士気が" + lossStr(loss));
+}
+
+void Battle::stratagemClash(const Draws& r) {
+  const Side& s0 = side_[0];
+  const Side& s1 = side_[1];
+  const int w = contest(R(s0.total) / R(s1.total) + R(s0.sw), R(s1.total) / R(s0.total) + R(s1.sw), r);
+  Side& win = side_[static_cast<std::size_t>(w)];
+  Side& lose = side_[static_cast<std::size_t>(1 - w)];
+  const real loss = R(win.W) / 2 + 20 + R(r[static_cast<std::size_t>(w)]);
+  lose.M = cint(R(lose.M) - loss);
+  board_.textStep(28, staffTitle(win), lose.name + "軍の士気が" + lossStr(loss));
+}
+
+void Battle::duel() {
+  Random& rng = board_.rng();
+  int e[2];
+  for (int& draw : e) {
+    const int first = rng.d(4);
+    draw = first + rng.d(4) + 2;
+  }
+  const int w = side_[1].cf + e[1] <= side_[0].cf + e[0] ? 0 : 1;
+  Side& win = side_[static_cast<std::size_t>(w)];
+  Side& lose = side_[static_cast<std::size_t>(1 - w)];
+  lose.M = cint(R(lose.M) * 3 / 4 - R(e[w]));
+  board_.textStep(29, board_.officers[win.champion].name + "が" + board_.officers[lose.champion].name, lose.name);
+}
+
+void Battle::longCampaignClash(const Draws& r) {
+  const Side& s0 = side_[0];
+  const Side& s1 = side_[1];
+  const int w = contest(R(s0.total) / R(s1.total) + R(s0.st), R(s1.total) / R(s0.total) + R(s1.st), r);
+  Side& win = side_[static_cast<std::size_t>(w)];
+  Side& lose = side_[static_cast<std::size_t>(1 - w)];
+  const real loss = R(win.P + r[static_cast<std::size_t>(w)] + 20);
+  lose.M = cint(R(lose.M) - loss);
+  board_.textStep(30, lose.name, lossStr(loss));
 }
 
 void Battle::overwhelmingVerdict() {

@@ -69,6 +69,15 @@ class Battle {
   void choosePlan(bool gisen);
   real planValueOf(int plan, int k, bool gisen, int duelRoll) const;
   void openingClash();
+  // The opening clash of each plan; r holds the two sides' opening draws.
+  using Draws = std::array<int, 2>;
+  int contest(real score0, real score1, const Draws& r) const;
+  void frontalClash(const Draws& r);
+  void surpriseAttack(const Draws& r);
+  void grandStrategyClash(const Draws& r);
+  void stratagemClash(const Draws& r);
+  void duel();
+  void longCampaignClash(const Draws& r);
   void blow(int k, real drawK, real bonus);
   void overwhelmingVerdict();
   void midGame(bool gisen);

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "data/GameDir.h"
+#include "data/GamePaths.h"
 #include "web/Page.h"
 
 namespace velkaro::web {
@@ -15,7 +15,7 @@ class WebUi;
 class SlotTransfer {
  public:
   // `chosenFile` hands over the bytes of the file the player chose for an import.
-  SlotTransfer(WebUi& ui, const GameDir& dir, std::filesystem::path scratch, std::function<std::string()> chosenFile)
+  SlotTransfer(WebUi& ui, const GamePaths& dir, std::filesystem::path scratch, std::function<std::string()> chosenFile)
       : ui_(ui), dir_(dir), scratch_(std::move(scratch)), chosenFile_(std::move(chosenFile)) {}
 
   // Runs an "export" or "import" event of the page (the slot number in its value).
@@ -30,7 +30,7 @@ class SlotTransfer {
   void importSlot(const std::string& number);
 
   WebUi& ui_;
-  const GameDir& dir_;
+  const GamePaths& dir_;
   std::filesystem::path scratch_;
   std::function<std::string()> chosenFile_;
 };

@@ -6,7 +6,7 @@
 #include "data/CommitListener.h"
 #include "data/DataError.h"
 #include "data/GameContext.h"
-#include "data/GameDirectory.h"
+#include "data/GameDirectorySetup.h"
 #include "game/GameScreens.h"
 #include "ui/ScreenKind.h"
 #include "web/BrowserPage.h"
@@ -33,7 +33,7 @@ int main() {
   web::registerWebViews(ui);
   ui.setScreenMaker(GameScreens::all());
   try {
-    GameDirectory::prepare(kRoot, kShippedIni);
+    GameDirectorySetup::prepare(kRoot, kShippedIni);
   } catch (const DataError& e) {
     ui.msgBox(e.what(), MsgStyle::OkOnly, kGameTitle);
     page.ended();
@@ -42,7 +42,7 @@ int main() {
   CommitListener::set(&page);
   page.committed();
 
-  GameContext context{GameDir(kRoot)};
+  GameContext context{GamePaths(kRoot)};
   web::SlotTransfer transfer(ui, context.dir, kScratch, [] { return web::BrowserPage::chosenFile(); });
   ui.setPageHandler([&transfer](const web::PageEvent& e) { transfer.handle(e); });
   ui.showModeless(ui.makeScreen(ScreenKind::TitleScreen, context));

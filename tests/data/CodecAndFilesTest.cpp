@@ -144,3 +144,59 @@ TEST(TextFile, EveryReadSeesTheFileAsItIsNow) {
   std::filesystem::create_directories(game.root() / "ini" / "d.ini");
   EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\d.ini"), DataError);
 }
+
+TEST(TextFile, LinesEndAtCrLfLfOrALoneCr) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb", {"a", "b"}},
+      {"\r\n\r\n", {"", ""}},
+      {"a\rb\nc\r\n", {"a", "b", "c"}},
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"a\n\rb\r", {"a", "", "b"}},
+      {"\r", {""}},
+      {"\n\n", {"", ""}},
+      {"劉備\r玄徳\n", {"劉備", "玄徳"}},
+  };
+  for (const auto& [text, lines] : cases) EXPECT_EQ(TextFile::splitLines(text), lines) << "text of " << text.size() << " bytes";
+  // Many lone CRs and no LF at all still split in one pass, line by line.
+  std::string crs;
+  for (int i = 0; i < 20000; ++i) crs += "x\r";
+  EXPECT_EQ(TextFile::splitLines(crs).size(), 20000u);
+}
+
+// A rewrite keeps the bytes of the lines it shares with the text last written; the file must
+// still hold exactly the CP932 form of the new text, however the lines change.
+TEST(TextFile, RewritesEqualAFreshEncodingOfTheText) {
+  TempGameDir game;
+  const std::string name = "\\ini\\velkaro.log";
+  const std::vector<std::string> texts = {
+      "Velkaroの記録\r\n189年 曹操が挙兵\r\nEOT=======\r\n",
+      "Velkaroの記録\r\n189年 曹操が挙兵\r\n190年 ｶﾀｶﾅ半角と①\r\nEOT=======\r\n",  // grows at the end
+      "Velkaroの記録\r\n189年 曹操が挙兵\r\n190年 ｶﾀｶﾅ半角と②\r\nEOT=======\r\n",  // one character changed
+      "Velkaroの記録\r\n189年 曹",                                                   // cut inside a line
+      "Velkaroの記録\r\n189年 曹操が挙兵\r\n",
+      "別の記録\r\n189年 曹操が挙兵\r\n",  // the first line differs
+      "",
+      "189\n190\r191\r\n",  // lone line ends are kept as written
+  };
+  for (const std::string& text : texts) {
+    TextFile::write(game.dir(), name, text, Durability::killSafe);
+    EXPECT_EQ(game.readBytes("ini/velkaro.log"), Codec::toCp932(text).value()) << text;
+  }
+  // Bytes read from disk are not reused: a sequence read as a character whose own form is other
+  // bytes (an NEC-selected IBM kanji, ED40, is written back as FA5C) is encoded afresh.
+  game.writeBytes("ini/velkaro.log", std::string("\xED\x40\r\n", 4));
+  const std::string read = TextFile::read(game.dir(), name);
+  TextFile::write(game.dir(), name, read + "191\r\n", Durability::killSafe);
+  EXPECT_EQ(game.readBytes("ini/velkaro.log"), Codec::toCp932(read + "191\r\n").value());
+  EXPECT_NE(game.readBytes("ini/velkaro.log").substr(0, 2), std::string("\xED\x40", 2));
+  // A character CP932 lacks in the new lines is still refused, naming it.
+  try {
+    TextFile::write(game.dir(), name, read + "191\r\n🐉\r\n", Durability::killSafe);
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_NE(std::string(e.what()).find("🐉"), std::string::npos);
+  }
+}

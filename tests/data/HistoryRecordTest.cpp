@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
 #include "data/Codec.h"
 #include "data/DataError.h"
 #include "data/HistoryRecord.h"
@@ -113,4 +118,35 @@ TEST(HistoryRecord, ScoresKeepThreeDecimalsWithoutTrailingZeros) {
   const auto rows = HistoryRecord::parse(std::string(HistoryRecord::kHeading) + "\r\n189,1,\"甲\",1,2," + written + ",0\r\n", "suiisv");
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].score, huge);
+}
+
+// The record's scores are rounded as printf's "%.3f" rounds them, exact halves to even
+// included, whatever way the digits are made.
+TEST(HistoryRecord, ScoresRoundAsPrintfDoes) {
+  const auto printfText = [](double score) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.3f", score);
+    std::string text = buffer;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? std::string("0") : text;
+  };
+  EXPECT_EQ(HistoryRecord::scoreText(0.0625), "0.062");  // an exact half: to even
+  EXPECT_EQ(HistoryRecord::scoreText(0.1875), "0.188");
+  EXPECT_EQ(HistoryRecord::scoreText(-0.0625), "-0.062");
+  std::vector<double> scores;
+  for (int k = -4096; k <= 4096; ++k) scores.push_back(k / 2048.0);  // every exact half of the third decimal
+  for (int k = 0; k < 20000; ++k) scores.push_back(static_cast<float>(k) * 0.01f + 0.005f);  // float scores
+  std::uint64_t bits = 0x9E3779B97F4A7C15u;
+  for (int k = 0; k < 20000; ++k) {
+    bits = bits * 6364136223846793005u + 1442695040888963407u;
+    scores.push_back(static_cast<double>(bits >> 11) / 4096.0 * ((k & 1) != 0 ? 1 : -1) / std::pow(10.0, k % 12));
+  }
+  int differing = 0;
+  for (double score : scores) {
+    if (HistoryRecord::scoreText(score) != printfText(score) && ++differing <= 5) {
+      ADD_FAILURE() << "score " << score << ": " << HistoryRecord::scoreText(score) << " against " << printfText(score);
+    }
+  }
+  EXPECT_EQ(differing, 0);
 }

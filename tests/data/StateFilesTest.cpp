@@ -204,3 +204,26 @@ TEST(Tables, OutOfRangeIdsResolveToThePlaceholder) {
   EXPECT_EQ(fresh.wisdom, 0);
   EXPECT_EQ(fresh.name, "何某");
 }
+
+// Records are parsed once per content of the file, but a bad record still fails only the reads
+// that reach it, and a file changed from outside is read afresh.
+TEST(StateFiles, ParsedRecordsServeEveryReadOfOneContent) {
+  TempGameDir game;
+  StateFiles files(game.dir());
+  game.writeText("ini/busv.ini", std::string(kOfficers) + ".22\n\"郭嘉\"\n7,x,5,6\n9,5\n20,3\n\"kakuka\"\n59\n");
+  EXPECT_EQ(files.loadOfficer(2, 155).name, "顔良");
+  EXPECT_EQ(files.loadOfficerColumn(2, 21)[20], 8);  // stops at 21, before the bad record
+  OfficerTable officers;
+  EXPECT_THROW(files.loadOfficers(officers, 155), DataError);
+  EXPECT_THROW(files.loadOfficerColumn(1, 155), DataError);
+  EXPECT_EQ(files.loadOfficer(21, 155).name, "荀彧");
+  EXPECT_THROW(files.loadOfficer(22, 155), DataError);
+  // Mended from outside: the next read takes the new content. A table load sets only what the
+  // file holds; the faction derived before stays until it is derived again.
+  game.writeText("ini/busv.ini", std::string(kOfficers) + ".22\n\"郭嘉\"\n7,3,5,6\n9,5\n20,3\n\"kakuka\"\n59\n");
+  officers[1].gunID = 7;
+  EXPECT_NO_THROW(files.loadOfficers(officers, 155));
+  EXPECT_EQ(officers[22].fight, 3);
+  EXPECT_EQ(officers[1].gunID, 7);
+  EXPECT_EQ(files.loadOfficer(22, 155).fight, 3);
+}

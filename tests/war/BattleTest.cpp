@@ -278,3 +278,33 @@ TEST(War, ASideWithoutStrategistOrGeneralIsLedByItsCommanderInEveryText) {
   EXPECT_EQ(t.shown(25).substr(0, std::string("甲｜").size()), "甲｜");
   EXPECT_EQ(t.narration().find("何某"), std::string::npos);
 }
+
+// Stratagem and long campaign both weigh the force ratio, the strategists' difference and the
+// inverse ratio, summed term by term from the left in single precision. On these boards the two
+// plans come out level but for the last bit, which decides the choice.
+TEST(War, StratagemAndLongCampaignSumTheirTermsFromTheLeft) {
+  struct Board {
+    int16 army1, army2, cohesion2;
+    int policy, wisdom1, tactics1, wisdom2, tactics2;
+    const char* chosen;
+  };
+  const Board boards[] = {
+      {40, 50, 28, 9, 3, 4, 1, 2, "長期戦"},  // 3 − 1 and 4 − 2 summed apart differ in the last bit
+      {40, 50, 28, 9, 4, 4, 1, 2, "謀略"},    // a wider wisdom gap is no tie
+      {40, 50, 28, 9, 3, 5, 1, 2, "長期戦"},  // nor is a wider tactics gap
+  };
+  for (const Board& row : boards) {
+    WarTable t;
+    t.g1().army = row.army1;
+    t.g2().army = row.army2;
+    t.g2().kessoku = row.cohesion2;
+    t.officer({.id = 2, .name = "策", .kunID = 1, .job = 6, .policy = row.policy, .wisdom = row.wisdom1, .tactics = row.tactics1});
+    t.officer({.id = 12, .name = "謀", .kunID = 11, .job = 6, .wisdom = row.wisdom2, .tactics = row.tactics2});
+    t.zeros(200);
+    Battle b(t.board);
+    b.War_rtn(t.g1(), t.g2());
+    ASSERT_EQ(b.planner(), 0) << row.chosen;
+    EXPECT_EQ(Battle::planLabel(b.plan()), std::string(row.chosen)) << "wisdom " << row.wisdom1 << " tactics " << row.tactics1;
+    EXPECT_EQ(t.shown(17), std::string("攻の軍師策｜") + row.chosen);
+  }
+}
