@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "data/DataError.h"
@@ -79,8 +80,14 @@ std::string HistoryRecord::scoreText(double score) {
   // Three decimals rounded as printf's "%.3f" rounds them. A hand-edited record may hold any
   // finite number; its fixed form can run to 309 digits before the point.
   char buffer[400];
+#if defined(__cpp_lib_to_chars)
   const auto done = std::to_chars(buffer, buffer + sizeof buffer, score, std::chars_format::fixed, 3);
   std::string text(buffer, done.ptr);
+#else
+  // C++ libraries without to_chars for doubles (emscripten's): printf gives the same digits.
+  const int length = std::snprintf(buffer, sizeof buffer, "%.3f", score);
+  std::string text(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
+#endif
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return text == "-0" ? "0" : text;
