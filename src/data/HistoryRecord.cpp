@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "data/DataError.h"
@@ -78,9 +79,15 @@ std::vector<HistoryRecord::Row> HistoryRecord::read(const GamePaths& dir) {
 std::string HistoryRecord::scoreText(double score) {
   // Three decimals rounded as printf's "%.3f" rounds them. A hand-edited record may hold any
   // finite number; its fixed form can run to 309 digits before the point.
+  // emscripten's C++ library has no to_chars for floating point; its printf gives the same digits.
   char buffer[400];
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
   const auto done = std::to_chars(buffer, buffer + sizeof buffer, score, std::chars_format::fixed, 3);
   std::string text(buffer, done.ptr);
+#else
+  const int length = std::snprintf(buffer, sizeof buffer, "%.3f", score);
+  std::string text(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+#endif
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return text == "-0" ? "0" : text;
