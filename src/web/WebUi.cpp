@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "data/DataError.h"
 #include "web/Json.h"
@@ -141,6 +142,8 @@ void WebUi::endProgram() {
   // Every file is written and closed within the call that changes it, so nothing is lost here.
   std::fflush(nullptr);
   page_.ended();
+  // ended() does not return; a compiler that cannot see that through the virtual call is told so.
+  std::abort();
 }
 
 void WebUi::syncTimers(Window& window) {
