@@ -13,8 +13,12 @@ void Random::fixSeed(std::uint64_t seed) {
 }
 
 void Random::reseedFromClock() {
+  reseedFrom(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+void Random::reseedFrom(std::uint64_t clockReading) {
   if (fixed_) return;
-  engine_.seed(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  engine_.seed(clockReading ^ engine_());
 }
 
 double Random::rnd() {

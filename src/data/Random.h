@@ -16,6 +16,10 @@ class Random {
 
   // The game re-seeds from the clock before many draws; ignored once a seed is fixed.
   void reseedFromClock();
+  // The same with a given clock reading. The reading is mixed into the generator's state, so
+  // re-seeds within one tick of a coarse clock (a browser's is 0.1 ms or more) still go on to
+  // new draws instead of repeating the last ones.
+  void reseedFrom(std::uint64_t clockReading);
 
   // A uniform real in [0, 1).
   double rnd();
