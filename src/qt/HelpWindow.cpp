@@ -6,10 +6,8 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -19,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "data/GameDirectorySetup.h"
+#include "qt/ScreenRoom.h"
 
 namespace velkaro::qt {
 namespace {
@@ -27,8 +26,6 @@ namespace {
 // with the window frame and a panel.
 constexpr int kWidth = 900;
 constexpr int kHeight = 680;
-// Room left for the window frame and the desktop's panels.
-constexpr int kFrameRoom = 60;
 // The screenshots are whole screens; drawn at most this wide they stay readable beside the text.
 constexpr int kPictureWidth = 640;
 // The window's margins, the text's margins and its scroll bar beside a picture.
@@ -80,15 +77,10 @@ HelpWindow::HelpWindow(const std::filesystem::path& manual, QWidget* parent) : Q
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   layout->addWidget(buttons);
 
-  QSize size(kWidth, kHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    size = size.boundedTo(QSize(area.width() - kFrameRoom, area.height() - kFrameRoom));
-    resize(size);
-    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-  } else {
-    resize(size);
-  }
+  const QRect room = ScreenRoom::inside();
+  const QSize size = QSize(kWidth, kHeight).boundedTo(room.size());
+  resize(size);
+  move(room.center() - QPoint(size.width() / 2, size.height() / 2));
   load(manual);
   browser_->setFocus();
 }
