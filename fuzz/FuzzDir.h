@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "data/FileCache.h"
 #include "data/GamePaths.h"
 
 namespace velkaro::fuzz {
@@ -30,9 +31,13 @@ class FuzzDir {
   FuzzDir& operator=(const FuzzDir&) = delete;
 
   // Writes bytes to a path relative to the root ("ini/busv.ini").
+  // Each input is an edit from outside the game, so the game's file cache looks again.
   void write(const std::string& relative, const std::uint8_t* data, std::size_t size) const {
-    std::ofstream out(root_ / relative, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    {
+      std::ofstream out(root_ / relative, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    FileCache::shared().lookAgain();
   }
   void write(const std::string& relative, const std::string& bytes) const {
     write(relative, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -7,6 +7,7 @@
 
 #include "data/AtomicFile.h"
 #include "data/CommitListener.h"
+#include "data/FileCache.h"
 
 namespace velkaro {
 namespace {
@@ -26,15 +27,18 @@ bool Durable::syncFolder(const std::filesystem::path& folder) {
 }
 
 bool Durable::write(const std::filesystem::path& target, const std::string& bytes) {
+  FileCache::shared().lookAgain();
   return AtomicFile::replace(target, bytes) && syncFolder(folderOf(target));
 }
 
 bool Durable::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+  FileCache::shared().lookAgain();
   if (std::rename(from.c_str(), to.c_str()) != 0) return false;
   return syncFolder(folderOf(to));
 }
 
 bool Durable::remove(const std::filesystem::path& target) {
+  FileCache::shared().lookAgain();
   std::error_code ec;
   std::filesystem::remove(target, ec);
   if (ec) return false;

@@ -70,13 +70,18 @@ int FileCache::readInto(const std::string& path, std::size_t expected) {
 }
 
 FileCache::Handle FileCache::read(const std::string& path, int& failure) {
+  failure = 0;
   auto found = files_.find(path);
-  const std::size_t expected = found != files_.end() ? found->second->bytes.size() : 0;
+  if (found != files_.end() && found->second.seenIn == window_) return found->second.contents;
+  const std::size_t expected = found != files_.end() ? found->second.contents->bytes.size() : 0;
   failure = readInto(path, expected);
   if (failure != 0) return nullptr;
   notify(Access::read, path, scratchSize_);
   const std::string_view bytes(scratch_.data(), scratchSize_);
-  if (found != files_.end() && found->second->bytes == bytes) return found->second;
+  if (found != files_.end() && found->second.contents->bytes == bytes) {
+    found->second.seenIn = window_;
+    return found->second.contents;
+  }
   Handle contents = contentsOf(std::string(bytes), nullptr);
   wrote(path, contents);
   return contents;
@@ -84,7 +89,7 @@ FileCache::Handle FileCache::read(const std::string& path, int& failure) {
 
 void FileCache::wrote(const std::string& path, Handle contents) {
   if (files_.size() >= kMaxFiles && files_.find(path) == files_.end()) files_.clear();
-  files_[path] = std::move(contents);
+  files_[path] = Entry{std::move(contents), window_};
 }
 
 FileCache::Handle FileCache::contentsOf(std::string bytes, const std::string* utf8) {

@@ -1,9 +1,15 @@
 #pragma once
 // What the program last read or wrote of each game file: its bytes with their UTF-8 text and
-// lines, so that a file whose bytes have not changed is decoded and split only once. Every read
-// still reads the file from disk and compares the bytes, so a change made from outside (or by a
-// test) is always seen; only the work on unchanged bytes is saved. The game runs on one thread.
+// lines, so that a file whose bytes have not changed is decoded and split only once.
+//
+// While the game computes, nobody else writes its files, so what this cache read or wrote since
+// the game last waited is served without asking the disk again, and a rewrite of the very bytes
+// the file holds is not made. Whenever something outside may have touched the files (the front
+// end waits for the player, a save or load moves files around, a test edits one), lookAgain()
+// ends that trust: the next read of each file reads it from disk and compares the bytes, so a
+// change made from outside is seen. The game runs on one thread.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -45,16 +51,24 @@ class FileCache {
   // Looks the name up again (after the remembered path stopped working).
   std::string relocate(const GamePaths& dir, const std::string& name);
 
-  // Reads the whole file. Returns the known contents when its bytes have not changed. On
-  // failure returns nullptr and sets failure to the errno of the call that failed.
+  // The whole file: what this cache has read or written of it since lookAgain(), or else the
+  // bytes on disk (the known contents when they have not changed). On failure returns nullptr
+  // and sets failure to the errno of the call that failed.
   Handle read(const std::string& path, int& failure);
   // The contents last read from or written to path; nullptr when none is known.
   Handle known(const std::string& path) const {
     auto found = files_.find(path);
-    return found != files_.end() ? found->second : nullptr;
+    return found != files_.end() ? found->second.contents : nullptr;
+  }
+  // True when path holds exactly these bytes by what this cache has seen since lookAgain().
+  bool holds(const std::string& path, const std::string& bytes) const {
+    auto found = files_.find(path);
+    return found != files_.end() && found->second.seenIn == window_ && found->second.contents->bytes == bytes;
   }
   // Records what the program has just written to path.
   void wrote(const std::string& path, Handle contents);
+  // Something outside this cache may have changed the files: every next read asks the disk.
+  void lookAgain() { ++window_; }
   static Handle contentsOf(std::string bytes, const std::string* utf8);
 
   // The text of the contents (decoded on first use) and its lines (split on first use).
@@ -71,7 +85,12 @@ class FileCache {
   int readInto(const std::string& path, std::size_t expected);
 
   std::map<std::string, std::string> locations_;
-  std::map<std::string, Handle> files_;
+  struct Entry {
+    Handle contents;
+    std::uint64_t seenIn = 0;  // the window in which the disk was last known to hold them
+  };
+  std::map<std::string, Entry> files_;
+  std::uint64_t window_ = 1;
   std::string scratch_;
   std::size_t scratchSize_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "data/DataError.h"
+#include "data/FileCache.h"
 
 // Where the data lies as seen from the installed program's folder; the build sets it from its
 // install layout.
@@ -62,6 +63,7 @@ bool copyMissing(const fs::path& from, const fs::path& to, const fs::path& root)
   fs::copy_file(from, to, fs::copy_options::skip_existing, ec);
   if (!ec) fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
   if (ec) throw folderError(root, "に「" + to.filename().string() + "」を写せません", ec);
+  FileCache::shared().lookAgain();
   return true;
 }
 

@@ -45,9 +45,20 @@ void writeCrashSafe(const GamePaths& dir, const std::string& name, const FileCac
   cache.wrote(path.native(), contents);
 }
 
+// True when the file already holds the bytes, by what the cache has seen since it last had to
+// look again; the cache then keeps whichever contents carry the text that was asked for.
+bool alreadyHeld(FileCache& cache, const std::string& path, const FileCache::Handle& contents) {
+  if (!cache.holds(path, contents->bytes)) return false;
+  const FileCache::Handle held = cache.known(path);
+  const bool sameText = held->decoded && contents->decoded && held->text == contents->text;
+  if (held != contents && !sameText) cache.wrote(path, contents);
+  return true;
+}
+
 void writeInPlace(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents) {
   FileCache& cache = FileCache::shared();
   std::string path = cache.locate(dir, name);
+  if (alreadyHeld(cache, path, contents)) return;
   cache.notify(FileCache::Access::write, path, contents->bytes.size());
   int failure = SwappedFile::rewrite(path, contents->bytes, false);
   if (failure == ENOENT || failure == ENOTDIR) {

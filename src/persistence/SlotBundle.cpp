@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/DataError.h"
+#include "data/FileCache.h"
 #include "data/SlotJournal.h"
 #include "data/Codec.h"
 #include "data/TextFile.h"
@@ -113,6 +114,7 @@ void SlotBundle::unpack(const GamePaths& dir, const std::string& number, const s
   Parts files = split(bundle, from);
   std::error_code ec;
   std::filesystem::remove_all(scratch, ec);
+  FileCache::shared().lookAgain();  // the scratch files of an earlier import are gone
   std::filesystem::create_directories(scratch / "save", ec);
   if (ec) throw DataError::unwritable(scratch.string());
   // Checked under the number it was saved as: the stamp names the files by it.

@@ -1,5 +1,6 @@
 #include "qt/QtUi.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
@@ -10,11 +11,18 @@
 #include <cstdlib>
 
 #include "data/DataError.h"
+#include "data/FileCache.h"
 #include "qt/ClickGuard.h"
 #include "qt/ScreenView.h"
 #include "qt/ScreenWindow.h"
 
 namespace velkaro::qt {
+
+QtUi::QtUi() {
+  if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance()) {
+    QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, [] { FileCache::shared().lookAgain(); });
+  }
+}
 
 void QtUi::registerView(const std::string& screenName, ViewFactory factory) {
   factories_[screenName] = std::move(factory);

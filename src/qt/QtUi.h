@@ -22,6 +22,10 @@ class QtUi : public Ui {
  public:
   using ViewFactory = std::function<ScreenView*(Screen& screen, QtUi& ui)>;
 
+  // Made after the application: whenever its event loop is about to wait, the player may edit
+  // the game's files meanwhile, so the file cache is told to look at the disk again.
+  QtUi();
+
   void registerView(const std::string& screenName, ViewFactory factory);
 
   MsgResult msgBox(const std::string& prompt, MsgStyle style, const std::string& title) override;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "data/DataError.h"
+#include "data/FileCache.h"
 #include "web/Json.h"
 
 namespace velkaro::web {
@@ -41,6 +42,7 @@ MsgResult WebUi::msgBox(const std::string& prompt, MsgStyle style, const std::st
   box.key("default").number(static_cast<long long>(safe));
   box.key("escape").number(static_cast<long long>(safe));
   box.close();
+  FileCache::shared().lookAgain();
   const int answer = page_.ask(box.str());
   switch (style) {
     case MsgStyle::OkOnly: return MsgResult::Ok;
@@ -188,6 +190,7 @@ void WebUi::pump(const std::function<bool()>& done) {
       }
     }
     const int wait = soonest < 0 ? -1 : static_cast<int>(std::ceil(std::max(0.0, soonest - page_.now())));
+    FileCache::shared().lookAgain();  // as in the desktop game, a wait ends what the file cache takes on trust
     if (auto e = page_.next(wait)) {
       handle(*e);
     } else {

@@ -7,6 +7,7 @@
 #include "check/DataCheck.h"
 #include "check/TemplateCheck.h"
 #include "data/Codec.h"
+#include "data/FileCache.h"
 #include "support/SyntheticData.h"
 
 using namespace velkaro;
@@ -80,11 +81,13 @@ TEST_F(CheckFixture, CommandLineFailsOnProblemsAndOnMisuse) {
   EXPECT_EQ(out.str(), "");
 
   std::filesystem::remove(game.root() / "ini" / "mei.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   EXPECT_EQ(CheckCommand::run({game.root().string()}, out, err), CheckCommand::kProblems);
   EXPECT_EQ(out.str(), "\\ini\\mei.ini: ファイルがありません\n問題が 1 件あります（13 ファイルを確認しました）\n");
 
   TempGameDir empty;
   std::filesystem::remove_all(empty.root() / "ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   std::ostringstream none;
   EXPECT_EQ(CheckCommand::run({empty.root().string()}, none, err), CheckCommand::kProblems);
   EXPECT_EQ(none.str(), "\\ini: フォルダがありません\n問題が 1 件あります（0 ファイルを確認しました）\n");

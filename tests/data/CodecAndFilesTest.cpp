@@ -6,6 +6,8 @@
 #include "data/AtomicFile.h"
 #include "data/Codec.h"
 #include "data/DataError.h"
+#include "data/Durable.h"
+#include "data/FileCache.h"
 #include "data/GamePaths.h"
 #include "data/TextFile.h"
 #include "support/TempGameDir.h"
@@ -89,6 +91,7 @@ TEST(TextFile, CopyCreatesMissingFoldersAndIsByteExact) {
   const std::string bytes("a\r\nb\x82\xa0\r\n", 8);
   game.writeBytes("ini/busv.ini", bytes);
   std::filesystem::remove_all(game.root() / "save");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   TextFile::copy(game.dir(), "\\ini\\busv.ini", "\\save\\busv1.ini");
   EXPECT_EQ(game.readBytes("save/busv1.ini"), bytes);
 }
@@ -120,7 +123,9 @@ TEST(TextFile, KillSafeWritesSwapInWholeFiles) {
   EXPECT_FALSE(std::filesystem::exists(game.root() / "ini" / "gunsv.ini"));
 }
 
-TEST(TextFile, EveryReadSeesTheFileAsItIsNow) {
+// Every outside edit below goes through TempGameDir, which tells the cache to look again, as the
+// front ends do whenever the game waits for the player.
+TEST(TextFile, AReadAfterAnOutsideEditSeesTheFileAsItIsNow) {
   TempGameDir game;
   TextFile::write(game.dir(), "\\ini\\a.ini", "劉備\r\n関羽\r\n", Durability::killSafe);
   EXPECT_EQ(TextFile::readLines(game.dir(), "\\ini\\a.ini"), (std::vector<std::string>{"劉備", "関羽"}));
@@ -137,12 +142,53 @@ TEST(TextFile, EveryReadSeesTheFileAsItIsNow) {
   EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\a.ini"), DataError);
   // Removed, then made again under another spelling.
   std::filesystem::remove(game.root() / "ini" / "a.ini");
+  FileCache::shared().lookAgain();
   EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\a.ini"), DataError);
   game.writeText("ini/A.ini", "孫権\n");
   EXPECT_EQ(TextFile::read(game.dir(), "\\ini\\a.ini"), "孫権\r\n");
   // A folder under the name is a missing file.
   std::filesystem::create_directories(game.root() / "ini" / "d.ini");
   EXPECT_THROW(TextFile::read(game.dir(), "\\ini\\d.ini"), DataError);
+}
+
+// While the game computes, its own reads and writes are taken on trust: no file call for a read of
+// what it wrote, none for a rewrite of the same bytes. A save, load or edit that moves files with
+// Durable ends that trust, and so does a wait for the player (lookAgain).
+TEST(TextFile, WhatTheGameWroteIsTrustedUntilFilesMoveOrItWaits) {
+  TempGameDir game;
+  std::vector<std::string> calls;
+  FileCache::shared().observer = [&](FileCache::Access access, const std::string& path, std::size_t) {
+    calls.push_back((access == FileCache::Access::read ? "read " : "write ") + std::filesystem::path(path).filename().string());
+  };
+  const std::string name = "\\ini\\busv.ini";
+  TextFile::write(game.dir(), name, "劉備\r\n", Durability::killSafe);
+  EXPECT_EQ(TextFile::read(game.dir(), name), "劉備\r\n");
+  TextFile::write(game.dir(), name, "劉備\r\n", Durability::killSafe);
+  TextFile::copy(game.dir(), name, "\\ini\\buimg.ini", Durability::killSafe);
+  TextFile::copy(game.dir(), name, "\\ini\\buimg.ini", Durability::killSafe);
+  TextFile::write(game.dir(), name, "関羽\r\n", Durability::killSafe);
+  EXPECT_EQ(calls, (std::vector<std::string>{"write busv.ini", "write buimg.ini", "write busv.ini"}));
+  EXPECT_EQ(game.readText("ini/buimg.ini"), "劉備\r\n");
+  EXPECT_EQ(game.readText("ini/busv.ini"), "関羽\r\n");
+
+  // A load puts a slot's file in place through Durable: the next read finds it.
+  ASSERT_TRUE(Durable::write(game.root() / "ini" / "busv.ini", "\x92\xa3\x94\xf2\r\n"));
+  EXPECT_EQ(TextFile::read(game.dir(), name), "張飛\r\n");
+  ASSERT_TRUE(Durable::remove(game.root() / "ini" / "busv.ini"));
+  EXPECT_THROW(TextFile::read(game.dir(), name), DataError);
+
+  // After a wait, a rewrite of the bytes the game last wrote is made again when the disk differs.
+  TextFile::write(game.dir(), name, "関羽\r\n", Durability::killSafe);
+  {
+    std::ofstream out(game.root() / "ini" / "busv.ini", std::ios::binary | std::ios::trunc);
+    out << "x";
+  }
+  FileCache::shared().lookAgain();
+  calls.clear();
+  TextFile::write(game.dir(), name, "関羽\r\n", Durability::killSafe);
+  EXPECT_EQ(game.readText("ini/busv.ini"), "関羽\r\n");
+  EXPECT_EQ(calls, std::vector<std::string>{"write busv.ini"});
+  FileCache::shared().observer = nullptr;
 }
 
 TEST(TextFile, LinesEndAtCrLfLfOrALoneCr) {

@@ -2,6 +2,7 @@
 // officer's status, the officer editor refusing 11, the comment editor and the officer table,
 // the all-factions table and its officer lists. Each is reached as a player reaches it.
 #include <QApplication>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +12,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "Walk.h"
+#include "data/Codec.h"
 #include "editors/OfficerEditor.h"
 #include "screens/FactionDetail.h"
 #include "screens/OfficerStatus.h"
@@ -27,6 +34,24 @@ class InfoWalkTest : public QObject {
   static ScreenWindow* main() { return Walk::window("MainScreen"); }
   static void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  }
+  static std::string readAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  static void writeAll(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+  }
+  // The first row of 情報 → 軍閥一覧, opened by keyboard and closed again.
+  std::string firstFactionName() {
+    QString name;
+    walk_.clear();
+    walk_.onWindow("AllFactions", [&](ScreenWindow& w) {
+      name = w.findChild<QTableWidget*>()->item(0, 0)->text();
+      QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    if (!Walk::menuItem(main(), Qt::Key_I, Qt::Key_A)) return {};
+    return name.toStdString();
   }
   static void tabCheck(ScreenWindow& w) {
     QString missing;
@@ -171,6 +196,33 @@ class InfoWalkTest : public QObject {
     QVERIFY(rows > 0);
     QVERIFY(!firstName.isEmpty());
     QVERIFY2(leaderWidth < tableWidth / 4, qPrintable(QString("盟主 %1 of %2").arg(leaderWidth).arg(tableWidth)));
+  }
+
+  // The player renames a faction in "\\ini\\gunsv.ini" with an editor while the game waits: the
+  // faction table shows the new name. The file is put back afterwards.
+  void aFileEditedWhileTheGameWaitsIsReadAgain() {
+    std::filesystem::path file;  // the game may have written it as Gunsv.ini
+    for (const auto& entry : std::filesystem::directory_iterator(walk_.dir() / "ini")) {
+      if (QString::fromStdString(entry.path().filename().string()).compare("gunsv.ini", Qt::CaseInsensitive) == 0) file = entry.path();
+    }
+    const std::string before = readAll(file);
+    const std::string oldName = velkaro::Codec::toCp932(firstFactionName()).value();
+    // The name line of its record, bare or in quotes.
+    std::size_t at = before.find("\r\n" + oldName + "\r\n");
+    if (at != std::string::npos) at += 2;
+    if (at == std::string::npos && (at = before.find("\r\n\"" + oldName + "\"\r\n")) != std::string::npos) at += 3;
+    QVERIFY2(!oldName.empty() && at != std::string::npos, file.c_str());
+    std::string after = before;
+    after.replace(at, oldName.size(), velkaro::Codec::toCp932("改名軍").value());
+    writeAll(file, after);
+    QEventLoop wait;  // waits as the game's own event loop does
+    QTimer::singleShot(50, &wait, &QEventLoop::quit);
+    wait.exec();
+    QCOMPARE(firstFactionName(), std::string("改名軍"));
+    writeAll(file, before);
+    QTimer::singleShot(50, &wait, &QEventLoop::quit);
+    wait.exec();
+    QCOMPARE(velkaro::Codec::toCp932(firstFactionName()).value(), oldName);
   }
 
   // The menus show their items whole.

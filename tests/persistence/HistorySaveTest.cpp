@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "data/FileCache.h"
 #include "data/HistoryRecord.h"
 #include "persistence/SaveLoadScreen.h"
 #include "persistence/SaveSlot.h"
@@ -90,6 +91,7 @@ TEST_F(SavedGame, TheSlotKeepsTheRecordOfItsYearsAndALoadBringsItBack) {
 TEST_F(SavedGame, ASlotWithoutARecordLoadsAndTheRecordStartsWithTheLoadedYear) {
   const HistoryRecord::Row before = rowOf(190, 1);
   std::filesystem::remove(game.root() / "save/suiisv07.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   main->cmdLoad_Click();
   ASSERT_EQ(main->year(), 190);
   const auto rows = HistoryRecord::read(game.dir());
@@ -107,6 +109,7 @@ TEST_F(SavedGame, ARecordFromAnotherSaveOrABrokenOneNeverStopsTheLoad) {
   // A slot without a stamp (an older save) brings a broken record along; the game goes on,
   // and the next year starts the record afresh.
   std::filesystem::remove(game.root() / "save/stamp07.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   game.writeText("save/suiisv07.ini", "勢力推移\n壊れた行\n");
   main->cmdLoad_Click();
   ASSERT_EQ(main->year(), 190);
@@ -117,6 +120,7 @@ TEST_F(SavedGame, ARecordFromAnotherSaveOrABrokenOneNeverStopsTheLoad) {
 
 TEST_F(SavedGame, ASaveOfAGameWithoutARecordLeavesNoneOfAnOlderGameInTheSlot) {
   std::filesystem::remove(game.root() / "ini/suiisv.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   main->cmdSave_Click();
   ASSERT_EQ(ctx.confirmResult, 1);
   EXPECT_FALSE(std::filesystem::exists(game.root() / "save/suiisv07.ini"));

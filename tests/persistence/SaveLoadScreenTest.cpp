@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "data/DataError.h"
-#include "support/GameUi.h"
+#include "data/FileCache.h"
 #include "persistence/SaveLoadScreen.h"
 #include "persistence/SaveSlot.h"
 #include "setup/TitleScreen.h"
+#include "support/GameUi.h"
 #include "support/SyntheticData.h"
 #include "support/TempGameDir.h"
 #include "ui/scripted/ScriptedUi.h"
@@ -155,6 +156,7 @@ TEST_F(SlotFixture, CancelledSaveWritesNothingAndStaysOpen) {
 
 TEST_F(SlotFixture, SaveCreatesAMissingSaveFolder) {
   std::filesystem::remove_all(game.root() / "save");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   SaveLoadScreen& s = open(1);
   type(s, "2");
   s.Command2_Click(1);
@@ -165,6 +167,7 @@ TEST_F(SlotFixture, SaveCreatesAMissingSaveFolder) {
 
 TEST_F(SlotFixture, FailedCopyIsReportedAndNotCountedAsSaved) {
   std::filesystem::remove(game.root() / "ini/velkaro.log");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   SaveLoadScreen& s = open(1);
   type(s, "4");
   s.Command2_Click(1);
@@ -201,6 +204,7 @@ TEST_F(SlotFixture, SaveThatFailsHalfWayLeavesTheOldSlotWhole) {
   EXPECT_FALSE(exists("save/busv6.ini.old~"));
 
   std::filesystem::remove_all(game.root() / "save/velkarolog6.log.tmp~");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   SaveLoadScreen& load = open(2);
   type(load, "6");
   load.Command2_Click(1);
@@ -251,6 +255,7 @@ TEST_F(SlotFixture, SlotMissingAFileLeavesTheGameUntouched) {
 
   for (const char* gone : {"save/Cmtsv8.ini", "save/save8.ini"}) {
     std::filesystem::remove(game.root() / gone);
+    velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
     ui.messages.clear();
     GameContext other(game.dir());
     SaveLoadScreen load(other, ui);
@@ -356,6 +361,7 @@ TEST_F(SlotFixture, SlotMixedFromTwoGamesIsLoadedOnlyAfterTheQuestion) {
   s2.Command2_Click(1);
   std::filesystem::copy_file(game.root() / "save/gunsv2.ini", game.root() / "save/gunsv1.ini",
                              std::filesystem::copy_options::overwrite_existing);
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   writeGame("現");
   const auto before = snapshot();
   ui.queuedAnswers.push_back(MsgResult::No);
@@ -381,6 +387,7 @@ TEST_F(SlotFixture, SlotMixedFromTwoGamesIsLoadedOnlyAfterTheQuestion) {
 
   // The same slot without its stamp, as older saves wrote it, loads on its contents alone.
   std::filesystem::remove(game.root() / "save/stamp2.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   ui.messages.clear();
   SaveLoadScreen& load = open(2);
   type(load, "2");
@@ -422,6 +429,7 @@ TEST_F(SlotFixture, BrokenOrOutOfRangeSlotsAreRefusedBeforeAnythingIsReplaced) {
     type(save, "3");
     save.Command2_Click(1);
     std::filesystem::remove(game.root() / "save/stamp3.ini");  // judged on contents, as an old slot
+    velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
     game.writeText(std::string("save/") + c.file, c.text);
     const auto before = snapshot();
     const std::string message = refusedLoad(*this, "3");
@@ -435,6 +443,7 @@ TEST_F(SlotFixture, FolderInPlaceOfASlotFileIsNamedAsSuch) {
   type(save, "4");
   save.Command2_Click(1);
   std::filesystem::remove(game.root() / "save/busv4.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   std::filesystem::create_directories(game.root() / "save/busv4.ini");
   const std::string message = refusedLoad(*this, "4");
   EXPECT_NE(message.find("「\\save\\busv4.ini」はファイルではありません"), std::string::npos) << message;

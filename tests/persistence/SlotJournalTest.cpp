@@ -4,8 +4,9 @@
 #include <map>
 
 #include "data/DataError.h"
-#include "persistence/SaveSlot.h"
+#include "data/FileCache.h"
 #include "data/SlotJournal.h"
+#include "persistence/SaveSlot.h"
 #include "support/TempGameDir.h"
 
 using namespace velkaro;
@@ -29,6 +30,7 @@ TEST_F(JournalFixture, RecoveryPutsTheOldFilesBackWhereverTheSaveStopped) {
     game.writeBytes("save/busv1.ini", "old officers");
     game.writeBytes("save/gunsv1.ini", "old factions");
     std::filesystem::remove(game.root() / "save/stamp1.ini");  // a slot from before stamps
+    velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
     {
       SlotJournal journal(game.dir(), "\\save\\save1.journal", files);
       journal.begin();
@@ -53,6 +55,7 @@ TEST_F(JournalFixture, ACommittedSaveStandsAndItsLeftoversAreCleared) {
   for (const auto& f : files) journal.put(f, "new");
   // Dies after the record was dropped but before the old files went.
   std::filesystem::remove(game.root() / "save/save1.journal");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   EXPECT_TRUE(exists("save/busv1.ini.old~"));
   game.writeBytes("save/gunsv1.ini.tmp~", "torn");
   game.writeBytes("ini/busv.ini.tmp~", "torn");

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "support/GameUi.h"
 #include "data/DataError.h"
-#include "data/StatePaths.h"
+#include "data/FileCache.h"
 #include "data/StateFiles.h"
+#include "data/StatePaths.h"
 #include "setup/TitleScreen.h"
+#include "support/GameUi.h"
 #include "support/SyntheticData.h"
 #include "ui/scripted/ScriptedUi.h"
 
@@ -148,6 +149,7 @@ TEST_F(TitleFixture, FactionClickSetsTheDetailValues) {
 
 TEST_F(TitleFixture, MissingMasterGivesAMessageAndKeepsTheScreenUsable) {
   std::filesystem::remove(game.root() / "ini" / "Gunbatu2.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   try {
     chooseScenario(2);
     FAIL() << "no error reported";
@@ -162,6 +164,7 @@ TEST(Title, OpensWithAMessageWhenScenarioOnesMasterIsMissing) {
   TempGameDir game;
   SyntheticData::install(game);
   std::filesystem::remove(game.root() / "ini" / "Bushou1.ini");
+  velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
   GameContext context(game.dir());
   test::GameUi ui;
   TitleScreen title(context, ui);

@@ -12,6 +12,7 @@
 
 #include "data/DataError.h"
 #include "data/FactionTable.h"
+#include "data/FileCache.h"
 #include "data/OfficerTable.h"
 #include "data/StateFiles.h"
 #include "data/TextFile.h"
@@ -222,6 +223,7 @@ TEST(BrokenData, EveryBrokenCopyIsNamedOrPlayedThrough) {
     TempGameDir g;
     fs::copy(saved.root(), g.root(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     c.breakIt(g);
+    velkaro::FileCache::shared().lookAgain();  // an edit from outside the game
     const Played played = c.asOtherUser ? playAsOtherUser(g, c.load) : play(g, c.load);
     const bool named = played.messages.find(c.file) != std::string::npos;
     const bool playedOn = played.lastYear >= 190;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/Codec.h"
+#include "data/FileCache.h"
 #include "data/GamePaths.h"
 
 namespace velkaro::test {
@@ -31,10 +32,14 @@ class TempGameDir {
   const GamePaths& dir() const { return dir_; }
   const std::filesystem::path& root() const { return root_; }
 
-  // Writes raw bytes to a path relative to the root ("ini/busv.ini").
+  // Writes raw bytes to a path relative to the root ("ini/busv.ini"). This is an edit from
+  // outside the game, as a player makes one while the game waits, so the game looks again.
   void writeBytes(const std::string& relative, const std::string& bytes) const {
-    std::ofstream out(root_ / relative, std::ios::binary);
-    out << bytes;
+    {
+      std::ofstream out(root_ / relative, std::ios::binary);
+      out << bytes;
+    }
+    FileCache::shared().lookAgain();
   }
   // Writes UTF-8 text with LF line ends as CP932 with CR LF.
   void writeText(const std::string& relative, const std::string& utf8) const {
@@ -55,6 +60,7 @@ class TempGameDir {
   void installShippedData() const {
     std::filesystem::copy(VELKARO_SHIPPED_INI, root_ / "ini",
                           std::filesystem::copy_options::overwrite_existing | std::filesystem::copy_options::recursive);
+    FileCache::shared().lookAgain();
   }
 
  private:

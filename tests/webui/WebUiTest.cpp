@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "data/GameContext.h"
+#include "data/TextFile.h"
 #include "game/GameScreens.h"
 #include "support/SyntheticData.h"
 #include "ui/ScreenKind.h"
@@ -56,6 +59,20 @@ TEST(WebUiTest, MessageBoxesOfferTheSafeAnswerFirstAndMapTheButtonsBack) {
   EXPECT_TRUE(has(page.boxes[2], R"("buttons":["OK","キャンセル"],"default":1,"escape":1)")) << page.boxes[2];
   EXPECT_TRUE(has(page.boxes[4], R"("buttons":["OK"],"default":0,"escape":0)")) << page.boxes[4];
   EXPECT_TRUE(has(page.boxes[0], R"("title":"Velkaro・Ostrel")"));
+}
+
+// A file the player changed while a message box waited is read afresh, not taken from the cache.
+TEST(WebUiTest, AWaitForThePageEndsWhatTheFileCacheTakesOnTrust) {
+  TempGameDir game;
+  FakePage page;
+  web::WebUi ui(page);
+  const std::string name = "\\ini\\busv.ini";
+  TextFile::write(game.dir(), name, "劉備\r\n", Durability::killSafe);
+  EXPECT_EQ(TextFile::read(game.dir(), name), "劉備\r\n");
+  std::ofstream(game.root() / "ini" / "busv.ini", std::ios::binary | std::ios::trunc) << "x\r\n";
+  page.answers = {0};
+  ui.msgBox("続けますか？", MsgStyle::OkOnly);
+  EXPECT_EQ(TextFile::read(game.dir(), name), "x\r\n");
 }
 
 TEST(WebUiTest, TheTitleSplashStepsOnItsTimerWhileThePageIsIdle) {
