@@ -60,10 +60,14 @@ class FileCache {
     auto found = files_.find(path);
     return found != files_.end() ? found->second.contents : nullptr;
   }
+  // True when this cache has read or written path since lookAgain(): the file is there.
+  bool trusted(const std::string& path) const {
+    auto found = files_.find(path);
+    return found != files_.end() && found->second.seenIn == window_;
+  }
   // True when path holds exactly these bytes by what this cache has seen since lookAgain().
   bool holds(const std::string& path, const std::string& bytes) const {
-    auto found = files_.find(path);
-    return found != files_.end() && found->second.seenIn == window_ && found->second.contents->bytes == bytes;
+    return trusted(path) && files_.find(path)->second.contents->bytes == bytes;
   }
   // Records what the program has just written to path.
   void wrote(const std::string& path, Handle contents);

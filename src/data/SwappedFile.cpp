@@ -10,8 +10,9 @@ namespace velkaro {
 
 namespace {
 
-// Writes all bytes to fd from its start and cuts it there; 0 or the errno of the failing call.
-int fill(int fd, const std::string& bytes) {
+// Writes all bytes to fd from its start and, when `cut`, cuts it there; 0 or the errno of the
+// failing call.
+int fill(int fd, const std::string& bytes, bool cut) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::pwrite(fd, bytes.data() + written, bytes.size() - written, static_cast<off_t>(written));
@@ -19,15 +20,18 @@ int fill(int fd, const std::string& bytes) {
     if (n <= 0) return n < 0 ? errno : EIO;
     written += static_cast<std::size_t>(n);
   }
+  if (!cut) return 0;
   return ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 ? 0 : errno;
 }
 
-// Opens the spare and fills it with the bytes; 0 or the errno of the failing call.
-int fillSpare(const std::string& spare, const std::string& bytes) {
-  // No O_TRUNC: cutting a file to nothing and filling it again makes ext4 flush it on close.
-  const int fd = ::open(spare.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+// Opens the spare and fills it with the bytes; 0 or the errno of the failing call. A spare that
+// is kept from one rewrite to the next is cut after the write, not at the open: cutting a file to
+// nothing and filling it again makes ext4 flush it on close. A spare that is renamed away each
+// time is made empty, so it is emptied at the open and needs no cut.
+int fillSpare(const std::string& spare, const std::string& bytes, bool kept) {
+  const int fd = ::open(spare.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (kept ? 0 : O_TRUNC), 0644);
   if (fd < 0) return errno;
-  int failure = fill(fd, bytes);
+  int failure = fill(fd, bytes, kept);
   if (::close(fd) != 0 && failure == 0) failure = errno;
   return failure;
 }
@@ -37,7 +41,7 @@ int fillSpare(const std::string& spare, const std::string& bytes) {
 int SwappedFile::rewrite(const std::string& path, const std::string& bytes, bool create) {
 #ifdef RENAME_EXCHANGE
   const std::string spare = path + kSpareSuffix;
-  int failure = fillSpare(spare, bytes);
+  int failure = fillSpare(spare, bytes, true);
   if (failure != 0) return failure;
   // The names are swapped, never renamed over: the target is whole before and after, and the
   // old contents stay under the spare's name to be overwritten next time.
@@ -66,7 +70,7 @@ int SwappedFile::rewriteRenamingOver(const std::string& path, const std::string&
     if (::stat(path.c_str(), &status) != 0) return errno;
   }
   const std::string spare = path + kSpareSuffix;
-  int failure = fillSpare(spare, bytes);
+  int failure = fillSpare(spare, bytes, false);
   if (failure == 0 && std::rename(spare.c_str(), path.c_str()) != 0) failure = errno;
   if (failure != 0) ::unlink(spare.c_str());
   return failure;

@@ -15,9 +15,10 @@ class SwappedFile {
  public:
   static constexpr const char* kSpareSuffix = ".spare~";
 
-  // Rewrites the file at path with the bytes; creates it when `create` is set and it is missing.
-  // Returns 0 on success, otherwise the errno of the call that failed (ENOENT when the file is
-  // missing and `create` is not set).
+  // Rewrites the file at path with the bytes; creates it when `create` is set and it is missing
+  // (a caller that knows the file is there sets it too, which saves the check for it). Returns 0
+  // on success, otherwise the errno of the call that failed (ENOENT when the file is missing and
+  // `create` is not set).
   static int rewrite(const std::string& path, const std::string& bytes, bool create);
 
   // What rewrite() does where the system cannot swap two names: the spare is renamed over the

@@ -60,7 +60,8 @@ void writeInPlace(const GamePaths& dir, const std::string& name, const FileCache
   std::string path = cache.locate(dir, name);
   if (alreadyHeld(cache, path, contents)) return;
   cache.notify(FileCache::Access::write, path, contents->bytes.size());
-  int failure = SwappedFile::rewrite(path, contents->bytes, false);
+  // A file the cache has seen since it last had to look again is there: no need to check first.
+  int failure = SwappedFile::rewrite(path, contents->bytes, cache.trusted(path));
   if (failure == ENOENT || failure == ENOTDIR) {
     // A new file: look for another spelling first, and make its folder.
     path = cache.relocate(dir, name);
