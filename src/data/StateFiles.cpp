@@ -154,6 +154,32 @@ void writeOfficer(ItemWriter& w, const Bushou& b, int id) {
   w.number(b.commentID).endLine();
 }
 
+// The faction file's records with the numbers of one faction replaced, every other item written
+// back as read (the names and flags in quotes). Errors name the scratch copy, which is what the
+// game reads them from.
+std::string withFactionChanged(const std::string& text, const gun& faction) {
+  ItemReader reader(text);
+  ItemWriter w;
+  while (!reader.eof()) {
+    const std::string line = reader.readLine();
+    if (!ItemReader::isHeader(line)) continue;
+    const int id = ItemReader::headerId(line);
+    RecordItems items(reader, paths::kGunimg, id);
+    gun g;
+    std::string flag;
+    readFaction(items, g, flag);
+    if (id == faction.id) {
+      for (int n = 1; n <= 8; ++n) g.field(n) = faction.field(n);
+    }
+    w.print(line);
+    w.text(g.name).endLine();
+    for (int n = 1; n <= 8; ++n) w.number(g.field(n));
+    w.endLine();
+    w.text(flag).endLine();
+  }
+  return w.str();
+}
+
 }  // namespace
 
 void StateFiles::loadOfficers(OfficerTable& table, int officerMax) const {
@@ -240,26 +266,17 @@ void StateFiles::saveFactions(const FactionTable& table, int factionMax) const {
 }
 
 void StateFiles::saveFaction(const gun& faction) const {
-  ItemReader reader(TextFile::copyAndRead(dir_, paths::kGunsv, paths::kGunimg, Durability::killSafe));
-  ItemWriter w;
-  while (!reader.eof()) {
-    const std::string line = reader.readLine();
-    if (!ItemReader::isHeader(line)) continue;
-    const int id = ItemReader::headerId(line);
-    RecordItems items(reader, paths::kGunimg, id);
-    gun g;
-    std::string flag;
-    readFaction(items, g, flag);
-    if (id == faction.id) {
-      for (int n = 1; n <= 8; ++n) g.field(n) = faction.field(n);
-    }
-    w.print(line);
-    w.text(g.name).endLine();
-    for (int n = 1; n <= 8; ++n) w.number(g.field(n));
-    w.endLine();
-    w.text(flag).endLine();
+  // The old file is left as the scratch copy by the write itself; records that cannot be read
+  // fail the save after the copy is taken, as copying first and reading the copy did.
+  const std::string text = TextFile::read(dir_, paths::kGunsv);
+  std::string records;
+  try {
+    records = withFactionChanged(text, faction);
+  } catch (const DataError&) {
+    TextFile::copy(dir_, paths::kGunsv, paths::kGunimg, Durability::killSafe);
+    throw;
   }
-  TextFile::write(dir_, paths::kGunsv, w.str(), Durability::killSafe);
+  TextFile::writeKeepingOld(dir_, paths::kGunsv, records, paths::kGunimg);
 }
 
 }  // namespace velkaro

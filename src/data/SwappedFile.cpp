@@ -63,6 +63,17 @@ int SwappedFile::rewrite(const std::string& path, const std::string& bytes, bool
 #endif
 }
 
+int SwappedFile::handSpareTo(const std::string& path, const std::string& other) {
+#ifdef RENAME_EXCHANGE
+  const std::string spare = path + kSpareSuffix;
+  return ::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, other.c_str(), RENAME_EXCHANGE) == 0 ? 0 : errno;
+#else
+  (void)path;
+  (void)other;
+  return ENOSYS;
+#endif
+}
+
 int SwappedFile::rewriteRenamingOver(const std::string& path, const std::string& bytes, bool create) {
   if (!create) {
     // The rename would make a missing target, so that is found out before anything is written.

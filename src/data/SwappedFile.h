@@ -21,6 +21,12 @@ class SwappedFile {
   // `create` is not set).
   static int rewrite(const std::string& path, const std::string& bytes, bool create);
 
+  // Right after rewrite() of path: gives `other` the bytes path held before it, by swapping the
+  // names of that rewrite's spare and `other`, so a copy of the old file costs no write. Returns 0,
+  // or the errno of the failing call: ENOENT when there is no such spare (the rewrite renamed
+  // over the file instead) or `other` is missing, ENOSYS where names cannot be swapped.
+  static int handSpareTo(const std::string& path, const std::string& other);
+
   // What rewrite() does where the system cannot swap two names: the spare is renamed over the
   // file, so no spare stays behind. Built everywhere, so Linux tests it too.
   static int rewriteRenamingOver(const std::string& path, const std::string& bytes, bool create);

@@ -197,11 +197,29 @@ void TextFile::copy(const GamePaths& dir, const std::string& from, const std::st
   store(dir, to, load(dir, from), durability);
 }
 
-std::string TextFile::copyAndRead(const GamePaths& dir, const std::string& from, const std::string& to,
-                                  Durability durability) {
-  const FileCache::Handle contents = load(dir, from);
-  store(dir, to, contents, durability);
-  return textOf(*contents, to);
+void TextFile::writeKeepingOld(const GamePaths& dir, const std::string& name, const std::string& utf8,
+                               const std::string& oldCopy) {
+  FileCache& cache = FileCache::shared();
+  const FileCache::Handle old = load(dir, name);
+  const std::string path = cache.locate(dir, name);
+  std::string offending;
+  auto bytes = encode(cache.known(path), utf8, &offending);
+  // An unchanged file is not rewritten, so its spare does not hold the old bytes then.
+  const bool rewritten = bytes && !cache.holds(path, *bytes);
+  try {
+    if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
+    writeInPlace(dir, name, FileCache::contentsOf(std::move(*bytes), &utf8));
+  } catch (const DataError&) {
+    store(dir, oldCopy, old, Durability::killSafe);
+    throw;
+  }
+  // A copy that already holds the old bytes is left alone (store() makes no write then).
+  const std::string copyPath = cache.locate(dir, oldCopy);
+  if (rewritten && !cache.holds(copyPath, old->bytes) && SwappedFile::handSpareTo(cache.locate(dir, name), copyPath) == 0) {
+    cache.wrote(copyPath, old);
+    return;
+  }
+  store(dir, oldCopy, old, Durability::killSafe);
 }
 
 std::vector<std::string> TextFile::splitLines(const std::string& text) {

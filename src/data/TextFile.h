@@ -45,6 +45,12 @@ class TextFile {
                     Durability durability = Durability::crashSafe);
   // The lines joined with CR LF after each one.
   static std::string joinLines(const std::vector<std::string>& lines);
+  // Rewrites a running-game file (kill-safe, as write() does) and leaves the bytes it held until
+  // now in `oldCopy`, as a copy taken just before the write would. Where names can be swapped,
+  // the old file itself becomes the copy, and no byte is written twice. When the text cannot be
+  // stored or the write fails, the copy is still taken and the error thrown.
+  static void writeKeepingOld(const GamePaths& dir, const std::string& name, const std::string& utf8,
+                              const std::string& oldCopy);
   // Raw bytes, for whole-file copies.
   static std::string readBytes(const GamePaths& dir, const std::string& name);
   static void writeBytes(const GamePaths& dir, const std::string& name, const std::string& bytes,
@@ -52,9 +58,6 @@ class TextFile {
   // Byte-for-byte copy replacing the target.
   static void copy(const GamePaths& dir, const std::string& from, const std::string& to,
                    Durability durability = Durability::crashSafe);
-  // The same copy, then the text of the copy as read() of `to` gives it, without reading it again.
-  static std::string copyAndRead(const GamePaths& dir, const std::string& from, const std::string& to,
-                                 Durability durability = Durability::crashSafe);
   // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
   static std::vector<std::string> splitLines(const std::string& text);
   // Splits raw bytes into lines that keep their own line ends, so that untouched lines can be

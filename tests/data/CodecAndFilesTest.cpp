@@ -191,6 +191,36 @@ TEST(TextFile, WhatTheGameWroteIsTrustedUntilFilesMoveOrItWaits) {
   FileCache::shared().observer = nullptr;
 }
 
+// The faction file's one-record rewrite leaves the old file as its scratch copy: first made as a
+// copy, then taken over by swapping names; an unchanged rewrite still copies the current bytes,
+// and a text the file cannot hold fails after the copy is taken.
+TEST(TextFile, AWriteKeepingTheOldLeavesTheBytesFromBeforeInTheCopy) {
+  TempGameDir game;
+  const std::string name = "\\ini\\gunsv.ini";
+  const std::string copy = "\\ini\\gunimg.ini";
+  TextFile::write(game.dir(), name, "一\r\n", Durability::killSafe);
+  TextFile::writeKeepingOld(game.dir(), name, "二\r\n", copy);
+  EXPECT_EQ(game.readText("ini/gunsv.ini"), "二\r\n");
+  EXPECT_EQ(game.readText("ini/gunimg.ini"), "一\r\n");
+  TextFile::writeKeepingOld(game.dir(), name, "三三\r\n", copy);
+  TextFile::writeKeepingOld(game.dir(), name, "四\r\n", copy);
+  EXPECT_EQ(game.readText("ini/gunsv.ini"), "四\r\n");
+  EXPECT_EQ(game.readText("ini/gunimg.ini"), "三三\r\n");
+  EXPECT_EQ(TextFile::read(game.dir(), copy), "三三\r\n");
+  TextFile::writeKeepingOld(game.dir(), name, "四\r\n", copy);
+  EXPECT_EQ(game.readText("ini/gunimg.ini"), "四\r\n");
+  EXPECT_EQ(game.readText("ini/gunsv.ini"), "四\r\n");
+  TextFile::writeKeepingOld(game.dir(), name, "五\r\n", copy);
+  EXPECT_THROW(TextFile::writeKeepingOld(game.dir(), name, "\xF0\x9F\x98\x80\r\n", copy), DataError);
+  EXPECT_EQ(game.readText("ini/gunsv.ini"), "五\r\n");
+  EXPECT_EQ(game.readText("ini/gunimg.ini"), "五\r\n");
+  // After a wait, what is on disk counts again: the copy is the file as it is there.
+  game.writeText("ini/gunsv.ini", "外\n");
+  TextFile::writeKeepingOld(game.dir(), name, "六\r\n", copy);
+  EXPECT_EQ(game.readText("ini/gunimg.ini"), "外\r\n");
+  EXPECT_EQ(game.readText("ini/gunsv.ini"), "六\r\n");
+}
+
 TEST(TextFile, LinesEndAtCrLfLfOrALoneCr) {
   const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
       {"", {}},
