@@ -21,6 +21,10 @@ play() {  # build tag game-name args...
   "$sim" --dir "$work/$tag/$name" "$@" >"$work/$tag/$name.json"
 }
 
+gameFiles() {  # folder: its files of ini/ and save/, the spares left out
+  (cd "$1" && find ini save -type f ! -name '*.spare~' | sort)
+}
+
 compare() {  # game-name
   local name=$1
   if ! cmp -s "$work/old/$name.json" "$work/new/$name.json"; then
@@ -38,9 +42,9 @@ compare() {  # game-name
       echo "$name: $file differs (first at line $line)"
       failed=1
     fi
-  done < <(cd "$work/old/$name" && find ini save -type f ! -name '*.spare~' | sort)
+  done < <(gameFiles "$work/old/$name")
   local extra
-  extra=$(comm -13 <(cd "$work/old/$name" && find ini save -type f ! -name '*.spare~' | sort) <(cd "$work/new/$name" && find ini save -type f ! -name '*.spare~' | sort))
+  extra=$(comm -13 <(gameFiles "$work/old/$name") <(gameFiles "$work/new/$name"))
   if [[ -n $extra ]]; then
     echo "$name: only the new build wrote: $extra"
     failed=1

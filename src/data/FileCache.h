@@ -61,13 +61,11 @@ class FileCache {
     return found != files_.end() ? found->second.contents : nullptr;
   }
   // True when this cache has read or written path since lookAgain(): the file is there.
-  bool trusted(const std::string& path) const {
-    auto found = files_.find(path);
-    return found != files_.end() && found->second.seenIn == window_;
-  }
+  bool trusted(const std::string& path) const { return trustedContents(path) != nullptr; }
   // True when path holds exactly these bytes by what this cache has seen since lookAgain().
   bool holds(const std::string& path, const std::string& bytes) const {
-    return trusted(path) && files_.find(path)->second.contents->bytes == bytes;
+    const Contents* contents = trustedContents(path);
+    return contents != nullptr && contents->bytes == bytes;
   }
   // Records what the program has just written to path.
   void wrote(const std::string& path, Handle contents);
@@ -87,6 +85,8 @@ class FileCache {
  private:
   static constexpr std::size_t kMaxFiles = 64;  // tests open many folders in one process
   int readInto(const std::string& path, std::size_t expected);
+  // What path holds by what this cache has seen since lookAgain(); nullptr when it must look.
+  const Contents* trustedContents(const std::string& path) const;
 
   std::map<std::string, std::string> locations_;
   struct Entry {

@@ -55,10 +55,11 @@ bool alreadyHeld(FileCache& cache, const std::string& path, const FileCache::Han
   return true;
 }
 
-void writeInPlace(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents) {
+// Rewrites the file kill-safe; false when it already held the bytes and was left alone.
+bool writeInPlace(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents) {
   FileCache& cache = FileCache::shared();
   std::string path = cache.locate(dir, name);
-  if (alreadyHeld(cache, path, contents)) return;
+  if (alreadyHeld(cache, path, contents)) return false;
   cache.notify(FileCache::Access::write, path, contents->bytes.size());
   // A file the cache has seen since it last had to look again is there: no need to check first.
   int failure = SwappedFile::rewrite(path, contents->bytes, cache.trusted(path));
@@ -72,6 +73,7 @@ void writeInPlace(const GamePaths& dir, const std::string& name, const FileCache
   }
   if (failure != 0) throw DataError::unwritable(name);
   cache.wrote(path, contents);
+  return true;
 }
 
 void store(const GamePaths& dir, const std::string& name, const FileCache::Handle& contents, Durability durability) {
@@ -173,14 +175,20 @@ std::optional<std::string> encode(const FileCache::Handle& last, const std::stri
   return bytes;
 }
 
+// The contents a write of utf8 to the file gives; throws DataError when a character has no
+// CP932 form.
+FileCache::Handle encoded(const GamePaths& dir, const std::string& name, const std::string& utf8) {
+  FileCache& cache = FileCache::shared();
+  std::string offending;
+  auto bytes = encode(cache.known(cache.locate(dir, name)), utf8, &offending);
+  if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
+  return FileCache::contentsOf(std::move(*bytes), &utf8);
+}
+
 }  // namespace
 
 void TextFile::write(const GamePaths& dir, const std::string& name, const std::string& utf8, Durability durability) {
-  std::string offending;
-  FileCache& cache = FileCache::shared();
-  auto bytes = encode(cache.known(cache.locate(dir, name)), utf8, &offending);
-  if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
-  store(dir, name, FileCache::contentsOf(std::move(*bytes), &utf8), durability);
+  store(dir, name, encoded(dir, name, utf8), durability);
 }
 
 std::string TextFile::joinLines(const std::vector<std::string>& lines) {
@@ -201,14 +209,9 @@ void TextFile::writeKeepingOld(const GamePaths& dir, const std::string& name, co
                                const std::string& oldCopy) {
   FileCache& cache = FileCache::shared();
   const FileCache::Handle old = load(dir, name);
-  const std::string path = cache.locate(dir, name);
-  std::string offending;
-  auto bytes = encode(cache.known(path), utf8, &offending);
-  // An unchanged file is not rewritten, so its spare does not hold the old bytes then.
-  const bool rewritten = bytes && !cache.holds(path, *bytes);
+  bool rewritten = false;  // an unchanged file is not rewritten, so its spare does not hold the old bytes then
   try {
-    if (!bytes) throw DataError::encoding(name, "「" + offending + "」はこのファイルに保存できない文字です");
-    writeInPlace(dir, name, FileCache::contentsOf(std::move(*bytes), &utf8));
+    rewritten = writeInPlace(dir, name, encoded(dir, name, utf8));
   } catch (const DataError&) {
     store(dir, oldCopy, old, Durability::killSafe);
     throw;

@@ -20,6 +20,7 @@
 
 #include "Walk.h"
 #include "data/Codec.h"
+#include "data/StatePaths.h"
 #include "editors/OfficerEditor.h"
 #include "screens/FactionDetail.h"
 #include "screens/OfficerStatus.h"
@@ -201,10 +202,7 @@ class InfoWalkTest : public QObject {
   // The player renames a faction in "\\ini\\gunsv.ini" with an editor while the game waits: the
   // faction table shows the new name. The file is put back afterwards.
   void aFileEditedWhileTheGameWaitsIsReadAgain() {
-    std::filesystem::path file;  // the game may have written it as Gunsv.ini
-    for (const auto& entry : std::filesystem::directory_iterator(walk_.dir() / "ini")) {
-      if (QString::fromStdString(entry.path().filename().string()).compare("gunsv.ini", Qt::CaseInsensitive) == 0) file = entry.path();
-    }
+    const std::filesystem::path file = walk_.context().dir.resolve(velkaro::paths::kGunsv);  // or Gunsv.ini
     const std::string before = readAll(file);
     const std::string oldName = velkaro::Codec::toCp932(firstFactionName()).value();
     // The name line of its record, bare or in quotes.
